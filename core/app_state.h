@@ -1,0 +1,23 @@
+#pragma once
+// State shared by every window and routine for the whole run.
+#include "platform/db.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace dv {
+
+extern Connection DbConnection;   // the one connection to the database file
+extern QString SqlText;           // the statement being built; means nothing between routines
+extern QString DatabasePath;      // the program folder followed by "/Dorvane.dat"
+extern std::int16_t CurrentWallID;
+extern QString WallCompleteText;  // "Yes"/"No" of the wall last examined
+extern std::int16_t gLabelLeft;   // left position left by CenterLabelLeft
+extern QString gTempText;
+extern std::int16_t PreferencesMode;
+extern bool ReportPrinted;
+
+// Opens DbConnection on DatabasePath with the program's password.
+void OpenDatabase();
+
+}  // namespace dv

@@ -1,0 +1,26 @@
+#include "core/project_reset.h"
+#include "core/app_state.h"
+#include "core/project_view.h"
+
+namespace dv {
+
+void ResetProjectTables()
+{
+    projectView().setSelectedProfile(1, QStringLiteral("Default"));
+
+    static const char* const kTables[] = {
+        "Column_Information", "Header_Information", "Project_Information", "General_Information",
+        "Material_List", "Temp_Column_Table", "Temp_CornerStud_Table", "Temp_Gable_Table",
+        "Temp_Header_Table", "Temp_Stud_Table", "Validation_Information",
+    };
+    // One transaction: a reset either empties all eleven tables or none.
+    Transaction t(DbConnection);
+    for (const char* table : kTables) {
+        SqlText = QStringLiteral("DELETE FROM ") + QLatin1String(table);
+        DbConnection.execute(SqlText);
+    }
+    t.commit();
+    CurrentWallID = 1;
+}
+
+}  // namespace dv

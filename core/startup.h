@@ -1,0 +1,21 @@
+#pragma once
+#include "core/project_view.h"
+
+#include <QString>
+#include <functional>
+
+namespace dv {
+
+// The start of the program: opens the database beside the executable,
+// creates the project window (whose load reads the profile list), empties
+// the project, compacts the file and opens it again. The caller shows the
+// window it gets back. Any failure raises an AppError before a window is
+// shown; the caller reports it and ends the program.
+ProjectView* Main(const QString& exeFolder,
+                  const std::function<ProjectView*()>& createProjectWindow,
+                  const std::function<void()>& pumpEvents = {});
+
+// Shown for an error that reaches a window: "Error <n>: <text>".
+QString errorMessageText(long number, const QString& description);
+
+}  // namespace dv

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+namespace dv {
+
+// Rebuilds the project window's wall list from Project_Information, marking
+// each wall "Yes" when its data is complete enough to calculate.
+void RefreshWallSystemGrid();
+void CheckGableWallComplete(std::int16_t wallID);
+void CheckEaveWallComplete(std::int16_t wallID);
+// Copies a wall with its columns and openings under a new ID and name.
+void CopyWallSystem(QString& newWallName, std::int16_t sourceWallID, QString& newWallID);
+// One more than the largest wall ID in use; 1 for the first wall.
+std::int16_t NextWallID();
+
+}  // namespace dv

@@ -1,0 +1,8 @@
+#include "engine/calculate.h"
+
+namespace dv {
+
+// Not built yet: the step does nothing.
+void CalculateStudSolutions() {}
+
+}  // namespace dv

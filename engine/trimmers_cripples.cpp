@@ -1,0 +1,9 @@
+#include "engine/calculate.h"
+
+namespace dv {
+
+// Not built yet: the step does nothing.
+void CalculateTrimmers() {}
+void CalculateCripples() {}
+
+}  // namespace dv

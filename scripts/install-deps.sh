@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Dorvane needs to build, test and run.
+# Run as root on Debian 12 (bookworm) or later.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+  build-essential cmake ninja-build pkg-config \
+  qt6-base-dev qt6-base-dev-tools libgl-dev \
+  libsqlcipher-dev sqlcipher \
+  libgtest-dev libbenchmark-dev \
+  xvfb xauth
