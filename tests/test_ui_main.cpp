@@ -53,6 +53,7 @@ public:
     std::vector<DialogCall> dialogs;
     std::deque<QString> chosenFiles;  // empty text = the user cancelled
     QStringList opened, saved;
+    int validationShown = 0;
     std::function<void()> duringCompare;
     std::function<void()> compareInstead;
 
@@ -66,6 +67,8 @@ public:
         }
         return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
     }
+    // Recorded instead of shown: the real one is modal.
+    void showValidationResults() override { ++validationShown; }
 
 protected:
     QString chooseProjectFile(FileDialogMode mode, const QString& folder, const QString& fileName) override
@@ -554,6 +557,17 @@ TEST_F(ProjectWindowTest, ACompareErrorIsShownWithItsNumberAndPleaseWaitCloses)
     w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("Error 100: No Product Pricing Found"));
+    EXPECT_EQ(w->pleaseWaitWindow(), nullptr);
+}
+
+TEST_F(ProjectWindowTest, AnyOtherFailureIsShownAsAnErrorToo)
+{
+    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
+    dv::RefreshWallSystemGrid();
+    w->compareInstead = [] { throw std::runtime_error("disk full"); };
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Error 51: disk full"));
     EXPECT_EQ(w->pleaseWaitWindow(), nullptr);
 }
 
