@@ -1,95 +1,91 @@
 #include "ui/project/frmDorvMain.h"
 #include "core/app_state.h"
-#include "core/sql_literals.h"
+#include "core/project_reset.h"
+#include "core/wall_list.h"
+#include "engine/calculate.h"
+#include "platform/numbers.h"
+#include "platform/widgets/data_combo.h"
+#include "platform/widgets/data_grid.h"
+#include "platform/widgets/focus_select.h"
+#include "platform/widgets/tab_control.h"
+#include "ui/project/app_info.h"
+#include "ui/project/frmDorvExposure.h"
+#include "ui/project/frmDorvPlzWait.h"
+#include "ui/project/guarded.h"
+#include "ui/project/pending_window.h"
+#include "ui/project/toolbar_icons.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFormLayout>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 namespace dv {
 
-QString appTitle() { return QStringLiteral("Dorvane"); }
-QString appVersionText() { return QStringLiteral("1.0.0"); }
-
 namespace {
 
-QTableWidget* makeGrid(const QStringList& headers, QWidget* parent)
+const QString kNewQuestion = QStringLiteral(
+    "This action will remove all wall system configuration information you have configured.  Would you like to proceed?");
+const QString kNothingToSave = QStringLiteral("There is no information to save.");
+const QString kNothingToCompare = QStringLiteral("There is no information to compare.");
+const QString kNothingToPrint = QStringLiteral("There is no information to print.");
+const QString kNamesMissing = QStringLiteral("Please enter customer and project information prior to printing.");
+const QString kProjectFilter = QStringLiteral("Ostrel Dorvane Files (*.dvwp)");
+
+QLabel* noteLabel(const QString& text, QWidget* parent)
 {
-    auto* g = new QTableWidget(0, headers.size(), parent);
-    g->setHorizontalHeaderLabels(headers);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
-    g->horizontalHeader()->setStretchLastSection(true);
-    return g;
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    return label;
 }
 
-void addRow(QTableWidget* g, const QString& rowText)
+QLabel* headingLabel(const QString& text, QWidget* parent)
 {
-    const QStringList fields = splitRowText(rowText);
-    const int r = g->rowCount();
-    g->insertRow(r);
-    for (int c = 0; c < fields.size() && c < g->columnCount(); ++c)
-        g->setItem(r, c, new QTableWidgetItem(fields[c]));
-}
-
-QString cell(const QTableWidget* g, int row, int column)
-{
-    if (row < 0 || row >= g->rowCount() || column < 0 || column >= g->columnCount())
-        return QString();
-    const QTableWidgetItem* it = g->item(row, column);
-    return it ? it->text() : QString();
+    QLabel* label = noteLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
 }
 
 }  // namespace
 
 frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
 {
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
+    setObjectName(QStringLiteral("frmDorvMain"));
+    SSTab2 = new TabControl(this);
+    SSTab2->setObjectName(QStringLiteral("SSTab2"));
 
-    auto* names = new QFormLayout;
-    txtProjectName = new QLineEdit(central);
-    txtBuilderName = new QLineEdit(central);
-    names->addRow(QStringLiteral("Project Name:"), txtProjectName);
-    names->addRow(QStringLiteral("Customer Name:"), txtBuilderName);
-    layout->addLayout(names);
+    fraWallEditor = new QWidget(SSTab2);
+    fraWallEditor->setObjectName(QStringLiteral("fraWallEditor"));
+    new QVBoxLayout(fraWallEditor);
+    SSTab2->addTab(fraWallEditor, QStringLiteral("Wall System Information"));
 
-    auto* pricing = new QGroupBox(QStringLiteral("Pricing"), central);
-    auto* pl = new QHBoxLayout(pricing);
-    cboCustomerProfile = new QComboBox(pricing);
-    optDefaultPricingProfile = new QRadioButton(QStringLiteral("Default Pricing"), pricing);
-    optCustomerPricingProfile = new QRadioButton(QStringLiteral("Customer Pricing"), pricing);
-    optCustomerPricingProfile->setChecked(true);
-    chkPricingMarkup = new QCheckBox(QStringLiteral("Apply Markup"), pricing);
-    pl->addWidget(new QLabel(QStringLiteral("Customer Profile:"), pricing));
-    pl->addWidget(cboCustomerProfile, 1);
-    pl->addWidget(optDefaultPricingProfile);
-    pl->addWidget(optCustomerPricingProfile);
-    pl->addWidget(chkPricingMarkup);
-    layout->addWidget(pricing);
+    fraProjectView = new QWidget(SSTab2);
+    fraProjectView->setObjectName(QStringLiteral("fraProjectView"));
+    SSTab2->addTab(fraProjectView, QStringLiteral("Project Summary Information"));
 
-    grdWallSystemInformation = makeGrid({QStringLiteral("ID"), QStringLiteral("Wall System"), QStringLiteral("Complete")}, central);
-    grdComparisonInformation = makeGrid({QStringLiteral("ID"), QStringLiteral("Wall System"), QStringLiteral("2 x 6"),
-                                         QStringLiteral("2 x 8"), QStringLiteral("2 x 10")}, central);
-    layout->addWidget(new QLabel(QStringLiteral("Wall Systems"), central));
-    layout->addWidget(grdWallSystemInformation, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Comparison"), central));
-    layout->addWidget(grdComparisonInformation, 1);
-    setCentralWidget(central);
-    resize(900, 650);
+    buildProjectPage();
+    buildMenus();
+    setCentralWidget(SSTab2);
+    resize(1060, 780);
+    connectHandlers();
     Form_Load();
 }
 
@@ -99,57 +95,540 @@ frmDorvMain::~frmDorvMain()
         setProjectView(nullptr);
 }
 
+frmDorvPlzWait* frmDorvMain::pleaseWaitWindow() const { return plzWait_; }
+frmDorvExposure* frmDorvMain::exposureWindow() const { return exposure_; }
+
+// ---------------------------------------------------------------------------
+// Layout
+
+void frmDorvMain::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    subMnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
+    subMnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+    subMnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuFile->addSeparator();
+    subMnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    subMnuManageCustomerProfile = mnuTools->addAction(QStringLiteral("&Manage Customer Profiles"));
+}
+
+void frmDorvMain::buildToolbar(QWidget* page)
+{
+    tbrMainToolbar = new QToolBar(page);
+    tbrMainToolbar->setObjectName(QStringLiteral("tbrMainToolbar"));
+    tbrMainToolbar->setIconSize(QSize(24, 24));
+    tbrMainToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbrMainToolbar->setFloatable(false);
+    tbrMainToolbar->setMovable(false);
+    const struct {
+        int index;
+        ToolbarPicture picture;
+        const char* tip;
+    } buttons[] = {{NewButton, ToolbarPicture::New, "New Project"},
+                   {OpenButton, ToolbarPicture::Open, "Open Project"},
+                   {SaveButton, ToolbarPicture::Save, "Save Project"},
+                   {PrintButton, ToolbarPicture::Print, "Print Project Details"},
+                   {CompareButton, ToolbarPicture::Compare, "Calculate Results"}};
+    for (const auto& b : buttons) {
+        if (b.index == CompareButton)
+            tbrMainToolbar->addSeparator();
+        QAction* a = tbrMainToolbar->addAction(toolbarIcon(b.picture), QString::fromLatin1(b.tip));
+        a->setToolTip(QString::fromLatin1(b.tip));
+        a->setData(b.index);
+    }
+}
+
+void frmDorvMain::buildProjectPage()
+{
+    QWidget* page = fraProjectView;
+    buildToolbar(page);
+
+    // Project and customer.
+    auto* fraProject = new QGroupBox(QStringLiteral("Project and Builder Information"), page);
+    txtProjectName = new QLineEdit(fraProject);
+    txtProjectName->setObjectName(QStringLiteral("txtProjectName"));
+    txtBuilderName = new QLineEdit(fraProject);
+    txtBuilderName->setObjectName(QStringLiteral("txtBuilderName"));
+    auto* projectForm = new QGridLayout(fraProject);
+    projectForm->addWidget(new QLabel(QStringLiteral("Project Name"), fraProject), 0, 0);
+    projectForm->addWidget(txtProjectName, 0, 1);
+    projectForm->addWidget(new QLabel(QStringLiteral("Customer Name"), fraProject), 1, 0);
+    projectForm->addWidget(txtBuilderName, 1, 1);
+    projectForm->setColumnStretch(1, 1);
+
+    // Pricing profile and options.
+    auto* fraProfile = new QGroupBox(QStringLiteral("Customer Profile Information"), page);
+    cboCustomerProfile = new DataCombo({QStringLiteral("ProfileID"), QStringLiteral("CustomerName")}, 1, fraProfile);
+    cboCustomerProfile->setObjectName(QStringLiteral("cboCustomerProfile"));
+    optDefaultPricingProfile =
+        new QRadioButton(QStringLiteral("Use Customer Profile for options and use Default Profile for pricing."), fraProfile);
+    optDefaultPricingProfile->setObjectName(QStringLiteral("optDefaultPricingProfile"));
+    optCustomerPricingProfile = new QRadioButton(QStringLiteral("Use Customer Profile for both options and pricing."), fraProfile);
+    optCustomerPricingProfile->setObjectName(QStringLiteral("optCustomerPricingProfile"));
+    chkPricingMarkup = new QCheckBox(QStringLiteral("Apply Pricing Markup"), fraProfile);
+    chkPricingMarkup->setObjectName(QStringLiteral("chkPricingMarkup"));
+    auto* profileLayout = new QGridLayout(fraProfile);
+    profileLayout->addWidget(new QLabel(QStringLiteral("Customer Profile"), fraProfile), 0, 0);
+    profileLayout->addWidget(cboCustomerProfile, 0, 1);
+    profileLayout->addWidget(optDefaultPricingProfile, 1, 0, 1, 2);
+    profileLayout->addWidget(optCustomerPricingProfile, 2, 0, 1, 2);
+    profileLayout->addWidget(chkPricingMarkup, 3, 0, 1, 2);
+    profileLayout->setColumnStretch(1, 1);
+
+    // The rules a wall must meet; information only.
+    auto* criteria = new QWidget(page);
+    auto* criteriaLayout = new QVBoxLayout(criteria);
+    criteriaLayout->setContentsMargins(4, 4, 4, 4);
+    criteriaLayout->addWidget(headingLabel(
+        QStringLiteral("This tool can only be used for wall systems that meet the following criteria:"), criteria));
+    for (const char* line : {"--Walls must have headers that stack vertically - no point loads on headers.",
+                             "--A maximum wall height of 27' can be achieved if the wall is configured with: Stone or "
+                             "Stucco exterior finish in Exposure C areas.",
+                             "--A maximum wall height of 25' can be achieved if the wall is configured with: Stone, "
+                             "Stucco, Brick, or EIFS exterior finish in Exposure D areas.",
+                             "--Consult your local Ostrel technical team to consider walls with varying column and stud "
+                             "depths."})
+        criteriaLayout->addWidget(noteLabel(QString::fromLatin1(line), criteria));
+
+    // Wall systems.
+    auto* fraWallSystem = new QGroupBox(QStringLiteral("Wall System Information"), page);
+    txtWallSystemName = new QLineEdit(fraWallSystem);
+    txtWallSystemName->setObjectName(QStringLiteral("txtWallSystemName"));
+    cmdAddWallSystem = new QPushButton(QStringLiteral("Add ->>"), fraWallSystem);
+    cmdAddWallSystem->setObjectName(QStringLiteral("cmdAddWallSystem"));
+    cmdRemoveWallSystem = new QPushButton(QStringLiteral("Remove"), fraWallSystem);
+    cmdRemoveWallSystem->setObjectName(QStringLiteral("cmdRemoveWallSystem"));
+    cmdCopyWall = new QPushButton(QStringLiteral("Copy ->>"), fraWallSystem);
+    cmdCopyWall->setObjectName(QStringLiteral("cmdCopyWall"));
+    grdWallSystemInformation = new DataGrid(
+        {QStringLiteral("WallID"), QStringLiteral("Wall System Name"), QStringLiteral("Configured")}, fraWallSystem);
+    grdWallSystemInformation->setObjectName(QStringLiteral("grdWallSystemInformation"));
+    {
+        QHeaderView* h = grdWallSystemInformation->horizontalHeader();
+        h->setStretchLastSection(false);
+        h->setSectionResizeMode(0, QHeaderView::Fixed);
+        h->setSectionResizeMode(1, QHeaderView::Stretch);
+        h->setSectionResizeMode(2, QHeaderView::Fixed);
+        grdWallSystemInformation->setColumnWidth(0, 70);
+        grdWallSystemInformation->setColumnWidth(2, 100);
+    }
+    auto* wallLayout = new QGridLayout(fraWallSystem);
+    wallLayout->addWidget(new QLabel(QStringLiteral("Wall System Name"), fraWallSystem), 0, 0);
+    wallLayout->addWidget(txtWallSystemName, 0, 1);
+    wallLayout->addWidget(cmdAddWallSystem, 0, 2);
+    wallLayout->addWidget(grdWallSystemInformation, 1, 0, 1, 2);
+    auto* wallButtons = new QVBoxLayout;
+    wallButtons->addWidget(cmdRemoveWallSystem);
+    wallButtons->addWidget(cmdCopyWall);
+    wallButtons->addStretch(1);
+    wallLayout->addLayout(wallButtons, 1, 2);
+    auto* hint = noteLabel(QStringLiteral("Double click in list to view wall system information"), fraWallSystem);
+    QFont hintFont = hint->font();
+    hintFont.setItalic(true);
+    hint->setFont(hintFont);
+    wallLayout->addWidget(hint, 2, 0, 1, 3);
+    wallLayout->setColumnStretch(1, 1);
+    wallLayout->setRowStretch(1, 1);
+
+    // The comparison and its notes.
+    grdComparisonInformation = new DataGrid({QStringLiteral("WallID"), QStringLiteral("Wall System Name"),
+                                             QStringLiteral("2x6 Wall Total/Jamb Ext."),
+                                             QStringLiteral("2x8 Wall Total/Jamb Ext."),
+                                             QStringLiteral("2x10 Wall Total/Jamb Ext.")},
+                                            page);
+    grdComparisonInformation->setObjectName(QStringLiteral("grdComparisonInformation"));
+    {
+        QHeaderView* h = grdComparisonInformation->horizontalHeader();
+        h->setStretchLastSection(false);
+        h->setSectionResizeMode(0, QHeaderView::Fixed);
+        h->setSectionResizeMode(1, QHeaderView::Stretch);
+        for (int c = 2; c <= 4; ++c) {
+            h->setSectionResizeMode(c, QHeaderView::Fixed);
+            grdComparisonInformation->setColumnWidth(c, 190);
+        }
+        grdComparisonInformation->setColumnWidth(0, 70);
+    }
+    auto* notes = new QWidget(page);
+    auto* notesLayout = new QVBoxLayout(notes);
+    notesLayout->setContentsMargins(4, 0, 4, 0);
+    notesLayout->addWidget(headingLabel(QStringLiteral("General Notes:"), notes));
+    notesLayout->addWidget(noteLabel(
+        QStringLiteral("*In the summary grid above the 2x_ Wall Total does not include the jamb extension. For a total "
+                       "wall price add the two numbers together."),
+        notes));
+    notesLayout->addWidget(noteLabel(
+        QStringLiteral("*Subsequent Cripple Studs, Trimmer Studs, Header Plates, and Connectors may be missing from the "
+                       "summary totals as applicable for each wall member listed above.  This is identified in the "
+                       "comparison summary by an asterisk (*) character next to each affected wall system total."),
+        notes));
+
+    // Left: project, profile and the criteria; right: the wall systems;
+    // below, across the page: the comparison and its notes.
+    auto* left = new QVBoxLayout;
+    left->addWidget(fraProject);
+    left->addWidget(fraProfile);
+    left->addWidget(criteria);
+    left->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 0);
+    top->addWidget(fraWallSystem, 1);
+    // The left column is as wide as its widest line; the criteria wrap
+    // within it and keep the height they need.
+    const int leftWidth = std::max(440, fraProfile->sizeHint().width());
+    fraProject->setFixedWidth(leftWidth);
+    fraProfile->setFixedWidth(leftWidth);
+    criteria->setFixedWidth(leftWidth);
+    criteria->setMinimumHeight(criteriaLayout->totalHeightForWidth(leftWidth) + fontMetrics().height());
+    grdComparisonInformation->setMinimumHeight(110);
+    grdWallSystemInformation->setMinimumHeight(140);
+
+    auto* page_layout = new QVBoxLayout(page);
+    page_layout->addWidget(tbrMainToolbar);
+    page_layout->addLayout(top, 3);
+    page_layout->addSpacing(4);
+    page_layout->addWidget(grdComparisonInformation, 2);
+    page_layout->addWidget(notes);
+
+    for (QLineEdit* box : {txtProjectName, txtBuilderName, txtWallSystemName})
+        selectAllOnFocus(box);
+    // The grids are reached by mouse; the keyboard goes round the boxes and
+    // buttons of the page.
+    grdWallSystemInformation->setFocusPolicy(Qt::ClickFocus);
+    grdComparisonInformation->setFocusPolicy(Qt::ClickFocus);
+    SSTab2->tabBar()->setFocusPolicy(Qt::NoFocus);
+}
+
+void frmDorvMain::connectHandlers()
+{
+    connect(tbrMainToolbar, &QToolBar::actionTriggered, this,
+            [this](QAction* a) { tbrMainToolbar_ButtonClick(a->data().toInt()); });
+    connect(subMnuOpen, &QAction::triggered, this, &frmDorvMain::subMnuOpen_Click);
+    connect(subMnuSave, &QAction::triggered, this, &frmDorvMain::subMnuSave_Click);
+    connect(subMnuPrint, &QAction::triggered, this, &frmDorvMain::subMnuPrint_Click);
+    connect(subMnuExit, &QAction::triggered, this, &frmDorvMain::subMnuExit_Click);
+    connect(subMnuManageCustomerProfile, &QAction::triggered, this, &frmDorvMain::subMnuManageCustomerProfile_Click);
+    connect(cboCustomerProfile, &DataCombo::dropDown, this, &frmDorvMain::cboCustomerProfile_DropDown);
+    connect(cboCustomerProfile, &DataCombo::picked, this, &frmDorvMain::cboCustomerProfile_Click);
+    connect(optDefaultPricingProfile, &QRadioButton::clicked, this, &frmDorvMain::optDefaultPricingProfile_Click);
+    connect(optCustomerPricingProfile, &QRadioButton::clicked, this, &frmDorvMain::optCustomerPricingProfile_Click);
+    connect(chkPricingMarkup, &QCheckBox::clicked, this, &frmDorvMain::chkPricingMarkup_Click);
+}
+
+void frmDorvMain::guard(const std::function<void()>& handler) { runGuarded(this, handler, this); }
+
+// ---------------------------------------------------------------------------
+// Load and close
+
 void frmDorvMain::Form_Load()
 {
-    setWindowTitle(appTitle() + QStringLiteral(" ") + appVersionText());
-    cboCustomerProfile->clear();
-    if (DbConnection.isOpen()) {
-        Recordset rs = DbConnection.query(QStringLiteral("SELECT ID, CustomerProfileName FROM Customer_ProfileID ORDER BY CustomerProfileName"));
-        while (!rs.eof()) {
-            cboCustomerProfile->addItem(RestoreQuotes(rs.field(1).toText()), rs.field(0).toInt32());
-            rs.moveNext();
-        }
-    }
+    SSTab2->showOnlyPage(ProjectPage);
+    SetTabOrder(QStringLiteral("ProjectTab"));
+    setWindowTitle(appTitle() + QStringLiteral(" Version ") + appVersionText());
+    LoadCustomerProfileList();
     setSelectedProfile(1, QStringLiteral("Default"));
     comparisonClear();
+    optDefaultPricingProfile->setChecked(true);
+    chkPricingMarkup->setChecked(true);
+    txtWallSystemName->setFocus();
+}
+
+void frmDorvMain::LoadCustomerProfileList()
+{
+    cboCustomerProfile->removeAll();
+    SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
+    Recordset rs = DbConnection.query(SqlText);
+    while (!rs.eof()) {
+        cboCustomerProfile->addRow(QStringLiteral("|") + rs.field(QStringLiteral("ID")).toText() + QStringLiteral("|~|")
+                                   + rs.field(QStringLiteral("CustomerProfileName")).toText() + QStringLiteral("|"));
+        rs.moveNext();
+    }
+}
+
+void frmDorvMain::SetTabOrder(const QString& section)
+{
+    // The other sections belong to the wall editor.
+    if (section != QLatin1String("ProjectTab"))
+        return;
+    QWidget* order[] = {txtWallSystemName, cmdAddWallSystem, cmdRemoveWallSystem, cmdCopyWall,
+                        txtProjectName,    txtBuilderName,   cboCustomerProfile,  optDefaultPricingProfile,
+                        optCustomerPricingProfile, chkPricingMarkup};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+bool frmDorvMain::focusNextPrevChild(bool next)
+{
+    // The project page's keyboard order is a ring: from the markup check
+    // box back to the wall-system name, and the other way round.
+    if (SSTab2->currentIndex() == ProjectPage) {
+        QWidget* f = focusWidget();
+        if (next && f == chkPricingMarkup) {
+            txtWallSystemName->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (!next && f == txtWallSystemName) {
+            chkPricingMarkup->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void frmDorvMain::closeEvent(QCloseEvent* e)
 {
-    DbConnection.close();
-    QApplication::processEvents();
+    // Nothing is asked and nothing is saved; the close always goes ahead.
+    if (!closing_) {
+        closing_ = true;
+        guard([this] { Form_QueryUnload(); });
+    }
     e->accept();
-    qApp->closeAllWindows();
 }
 
-void frmDorvMain::wallGridClear() { grdWallSystemInformation->setRowCount(0); }
-void frmDorvMain::wallGridAddRow(const QString& rowText) { addRow(grdWallSystemInformation, rowText); }
-int frmDorvMain::wallGridRowCount() const { return grdWallSystemInformation->rowCount(); }
-QString frmDorvMain::wallGridCell(int row, int column) const { return cell(grdWallSystemInformation, row, column); }
+void frmDorvMain::Form_QueryUnload()
+{
+    // Every other window closes first, while the database is still open,
+    // so that whatever a window does as it closes can still reach it.
+    if (plzWait_)
+        delete plzWait_.data();
+    QList<QPointer<QWidget>> others;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            others << w;
+    for (const QPointer<QWidget>& w : others)
+        if (w)
+            w->close();
+    if (exposure_)
+        delete exposure_.data();
+    if (preferences_)
+        delete preferences_.data();
+    if (printOptions_)
+        delete printOptions_.data();
+    QApplication::processEvents();
+    DbConnection.close();
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void frmDorvMain::tbrMainToolbar_ButtonClick(int index)
+{
+    guard([&] {
+        switch (index) {
+        case NewButton: NewProject(); break;
+        case OpenButton: OpenProject(); break;
+        case SaveButton: SaveProject(true); break;
+        case PrintButton: PrintProject(); break;
+        case CompareButton: CompareProject(); break;
+        default: break;
+        }
+    });
+}
+
+void frmDorvMain::subMnuOpen_Click() { guard([this] { OpenProject(); }); }
+void frmDorvMain::subMnuSave_Click() { guard([this] { SaveProject(false); }); }
+void frmDorvMain::subMnuPrint_Click() { guard([this] { PrintProject(); }); }
+void frmDorvMain::subMnuExit_Click() { guard([this] { close(); }); }
+void frmDorvMain::subMnuManageCustomerProfile_Click() { guard([this] { ManageCustomerProfiles(); }); }
+
+void frmDorvMain::NewProject()
+{
+    if (messageBox(kNewQuestion, QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
+        return;
+    ResetProjectTables();
+    RefreshColumnGrid();
+    RefreshRoughOpeningGrid();
+    RefreshWallSystemGrid();
+    comparisonClear();
+    txtProjectName->clear();
+    txtBuilderName->clear();
+}
+
+void frmDorvMain::OpenProject()
+{
+    fileDialogName_.clear();
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Open, programFolder() + QStringLiteral("/Projects"), fileDialogName_);
+    if (fileDialogName_.isEmpty())
+        return;
+    openProjectFile(fileDialogName_);
+}
+
+void frmDorvMain::SaveProject(bool fromToolbar)
+{
+    if (fromToolbar && wallGridRowCount() == 0) {
+        messageBox(kNothingToSave, QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    // The dialog proposes the name last chosen in it.
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Save, programFolder() + QStringLiteral("/Projects/"), fileDialogName_);
+    if (fileDialogName_.isEmpty())
+        return;
+    saveProjectFile(fileDialogName_);
+}
+
+void frmDorvMain::PrintProject()
+{
+    guard([this] {
+        if (comparisonRowCount() == 0) {
+            messageBox(kNothingToPrint, QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information);
+            return;
+        }
+        if (txtBuilderName->text().isEmpty() || txtProjectName->text().isEmpty()) {
+            messageBox(kNamesMissing, QStringLiteral("Missing Information"), MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+        showPrintOptionsWindow();
+    });
+}
+
+void frmDorvMain::CompareProject()
+{
+    if (wallGridRowCount() == 0) {
+        messageBox(kNothingToCompare, QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    showPleaseWait();
+    // The calculation closes the window when it ends; it must not stay open
+    // whatever way the calculation ends.
+    try {
+        runCompare();
+    } catch (...) {
+        closePleaseWait();
+        throw;
+    }
+    closePleaseWait();
+}
+
+void frmDorvMain::runCompare() { RunCompare(); }
+
+void frmDorvMain::ManageCustomerProfiles()
+{
+    PreferencesMode = 1;
+    showPreferencesWindow();
+}
+
+void frmDorvMain::showPleaseWait()
+{
+    if (!plzWait_)
+        plzWait_ = new frmDorvPlzWait(this);
+    plzWait_->showAndPaint();
+}
+
+QString frmDorvMain::chooseProjectFile(FileDialogMode mode, const QString& folder, const QString& fileName)
+{
+    const bool open = mode == FileDialogMode::Open;
+    QFileDialog dialog(this, open ? QStringLiteral("Open Project") : QStringLiteral("Save Project"), folder, kProjectFilter);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("dvwp"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+// Project files are read and written by the core. Until its routines are
+// part of the program, these two say so instead of failing silently.
+void frmDorvMain::openProjectFile(const QString&)
+{
+    throw AppError(err::ProjectFile, QStringLiteral("Opening project files is not available in this version."));
+}
+
+void frmDorvMain::saveProjectFile(const QString&)
+{
+    throw AppError(err::ProjectFile, QStringLiteral("Saving project files is not available in this version."));
+}
+
+// The preferences and the report options are windows of their own; until
+// they are part of the program a stand-in window shows in their place. There
+// is one of each; asking again brings it forward.
+void frmDorvMain::showPreferencesWindow()
+{
+    if (!preferences_)
+        preferences_ = new PendingWindow(appTitle() + QStringLiteral(" [Manage Customer Profiles]"), this);
+    preferences_->show();
+    preferences_->raise();
+    preferences_->activateWindow();
+}
+
+void frmDorvMain::showPrintOptionsWindow()
+{
+    if (!printOptions_)
+        printOptions_ = new PendingWindow(appTitle() + QStringLiteral(" [Print Options]"), this);
+    printOptions_->show();
+    printOptions_->raise();
+    printOptions_->activateWindow();
+}
+
+// The wall editor's lists; they are empty while the editor has none.
+void frmDorvMain::RefreshColumnGrid() {}
+void frmDorvMain::RefreshRoughOpeningGrid() {}
+
+// ---------------------------------------------------------------------------
+// Pricing choice: any touch makes the comparison stale.
+
+void frmDorvMain::cboCustomerProfile_DropDown() { guard([this] { comparisonClear(); }); }
+void frmDorvMain::cboCustomerProfile_Click() { guard([this] { comparisonClear(); }); }
+void frmDorvMain::optDefaultPricingProfile_Click() { guard([this] { comparisonClear(); }); }
+void frmDorvMain::optCustomerPricingProfile_Click() { guard([this] { comparisonClear(); }); }
+void frmDorvMain::chkPricingMarkup_Click() { guard([this] { comparisonClear(); }); }
+
+// ---------------------------------------------------------------------------
+// Exposure help
+
+void frmDorvMain::cmdExposureHelp_Click()
+{
+    guard([this] {
+        if (!exposure_) {
+            exposure_ = new frmDorvExposure(this);
+            connect(exposure_, &frmDorvExposure::exposurePicked, this, &frmDorvMain::selectExposure);
+        }
+        exposure_->show();
+        exposure_->raise();
+        exposure_->activateWindow();
+    });
+}
+
+void frmDorvMain::selectExposure(QChar exposure)
+{
+    // The option buttons live in the wall editor: optExposureB, C and D.
+    if (auto* option = findChild<QRadioButton*>(QStringLiteral("optExposure") + exposure))
+        option->setChecked(true);
+}
+
+// ---------------------------------------------------------------------------
+// ProjectView
+
+void frmDorvMain::wallGridClear() { grdWallSystemInformation->removeAll(); }
+void frmDorvMain::wallGridAddRow(const QString& rowText) { grdWallSystemInformation->addRow(rowText); }
+int frmDorvMain::wallGridRowCount() const { return grdWallSystemInformation->rows(); }
+QString frmDorvMain::wallGridCell(int row, int column) const { return grdWallSystemInformation->cellText(row, column); }
 
 void frmDorvMain::setSelectedProfile(int profileID, const QString& name)
 {
-    int idx = cboCustomerProfile->findData(profileID);
-    if (idx < 0) {
-        cboCustomerProfile->addItem(name, profileID);
-        idx = cboCustomerProfile->count() - 1;
-    }
-    cboCustomerProfile->setCurrentIndex(idx);
+    cboCustomerProfile->setColumnValue(0, QString::number(profileID));
+    cboCustomerProfile->setColumnValue(1, name);
+    cboCustomerProfile->setText(name);
 }
 
 int frmDorvMain::selectedProfileID() const
 {
-    const QVariant v = cboCustomerProfile->currentData();
-    return v.isValid() ? v.toInt() : 1;
+    double id = 0;
+    const QString text = cboCustomerProfile->columnValue(0);
+    if (!parseStrictNumber(text, &id) || id != static_cast<double>(static_cast<long long>(id)))
+        throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+    return toInt32(id);
 }
 
-QString frmDorvMain::selectedProfileName() const { return cboCustomerProfile->currentText(); }
+QString frmDorvMain::selectedProfileName() const { return cboCustomerProfile->text(); }
 bool frmDorvMain::defaultPricingSelected() const { return optDefaultPricingProfile->isChecked(); }
 int frmDorvMain::pricingMarkupValue() const { return chkPricingMarkup->isChecked() ? 1 : 0; }
-void frmDorvMain::comparisonClear() { grdComparisonInformation->setRowCount(0); }
-void frmDorvMain::comparisonAddRow(const QString& rowText) { addRow(grdComparisonInformation, rowText); }
-int frmDorvMain::comparisonRowCount() const { return grdComparisonInformation->rowCount(); }
-QString frmDorvMain::comparisonCell(int row, int column) const { return cell(grdComparisonInformation, row, column); }
+void frmDorvMain::comparisonClear() { grdComparisonInformation->removeAll(); }
+void frmDorvMain::comparisonAddRow(const QString& rowText) { grdComparisonInformation->addRow(rowText); }
+int frmDorvMain::comparisonRowCount() const { return grdComparisonInformation->rows(); }
+QString frmDorvMain::comparisonCell(int row, int column) const { return grdComparisonInformation->cellText(row, column); }
 QString frmDorvMain::projectName() const { return txtProjectName->text(); }
 void frmDorvMain::setProjectName(const QString& s) { txtProjectName->setText(s); }
 QString frmDorvMain::builderName() const { return txtBuilderName->text(); }
@@ -180,7 +659,18 @@ MsgResult frmDorvMain::messageBox(const QString& text, const QString& title, Msg
     }
 }
 
-void frmDorvMain::closePleaseWait() {}
-void frmDorvMain::showValidationResults() {}
+void frmDorvMain::closePleaseWait()
+{
+    if (plzWait_)
+        delete plzWait_.data();
+}
+
+// The validation results are a window of their own; until it is part of
+// the program a stand-in is shown, modally, in its place.
+void frmDorvMain::showValidationResults()
+{
+    PendingWindow results(appTitle() + QStringLiteral(" [Validation Results]"), this);
+    results.exec();
+}
 
 }  // namespace dv

@@ -1,0 +1,54 @@
+#pragma once
+// A read-only grid of text rows over QTableWidget, filled in code.
+//
+// Rows are added either from the list-row text form ("|a|~|b|~|c|": each
+// field between "|" marks, the fields separated by "~") or from a list of
+// fields. The grid keeps a current row of its own, apart from the user's
+// selection: code that walks the rows (moveFirst, moveNext, value) never
+// moves what the user has selected, and a row the user clicks becomes both
+// the selected and the current row.
+#include <QStringList>
+#include <QTableWidget>
+
+namespace dv {
+
+class DataGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit DataGrid(const QStringList& captions, QWidget* parent = nullptr);
+
+    // Empties the list; no row is current afterwards.
+    void removeAll();
+    // Appends a row; fields go into columns 0, 1, ... in order. Fields beyond
+    // the last column are dropped, missing ones are left empty.
+    void addRow(const QString& rowText);
+    void addRowFields(const QStringList& fields);
+    int rows() const { return rowCount(); }
+
+    // The current row (-1 when there is none).
+    int cursorRow() const { return cursor_; }
+    void setCursorRow(int row);
+    void moveFirst();
+    void moveNext();
+    // Value of a column of the current row; empty when no row is current.
+    QString value(int column) const;
+    void setValue(int column, const QString& text);
+
+    // Any cell by position; empty outside the grid.
+    QString cellText(int row, int column) const;
+    // The row the user selected (-1 when none is selected).
+    int selectedRow() const;
+    // Selects a row as the user would, making it current as well.
+    void selectRowAt(int row);
+
+signals:
+    // A row was clicked; it is now selected and current.
+    void rowClicked(int row);
+    // A row was double-clicked (activated).
+    void rowDoubleClicked(int row);
+
+private:
+    int cursor_ = -1;
+};
+
+}  // namespace dv
