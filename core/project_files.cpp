@@ -338,8 +338,7 @@ void reopenAfterFailedCompaction()
 
 QString ProgramVersionText()
 {
-    constexpr int major = 1, minor = 1, revision = 24;
-    return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+    return QStringLiteral("%1.%2.%3").arg(DV_VERSION_MAJOR).arg(DV_VERSION_MINOR).arg(DV_VERSION_PATCH);
 }
 
 void ProjectFileReader::fail(const QString& why) const

@@ -138,7 +138,7 @@ TEST_F(ProjectWindowTest, StartsOnTheProjectPageWithTheEditorLocked)
     EXPECT_TRUE(w->SSTab2->isTabEnabled(dv::frmDorvMain::ProjectPage));
     EXPECT_EQ(w->SSTab2->tabText(0), QStringLiteral("Wall System Information"));
     EXPECT_EQ(w->SSTab2->tabText(1), QStringLiteral("Project Summary Information"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Dorvane Version 1.0.0"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Dorvane Version 1.1.24"));
 }
 
 TEST_F(ProjectWindowTest, StartsWithProfileDefaultDefaultPricingMarkupAndNoComparison)

@@ -1,5 +1,7 @@
 #include "ui/project/app_info.h"
 
+#include "core/project_files.h"
+
 #include <QCoreApplication>
 
 namespace dv {
@@ -8,8 +10,7 @@ QString appTitle() { return QStringLiteral("Dorvane"); }
 
 QString appVersionText()
 {
-    constexpr int major = 1, minor = 0, revision = 0;
-    return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+    return ProgramVersionText();
 }
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }

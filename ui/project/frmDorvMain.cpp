@@ -1,4 +1,5 @@
 #include "ui/project/frmDorvMain.h"
+#include "core/project_files.h"
 #include "core/app_state.h"
 #include "core/project_reset.h"
 #include "core/wall_list.h"
@@ -529,17 +530,9 @@ QString frmDorvMain::chooseProjectFile(FileDialogMode mode, const QString& folde
     return dialog.selectedFiles().value(0);
 }
 
-// Project files are read and written by the core. Until its routines are
-// part of the program, these two say so instead of failing silently.
-void frmDorvMain::openProjectFile(const QString&)
-{
-    throw AppError(err::ProjectFile, QStringLiteral("Opening project files is not available in this version."));
-}
+void frmDorvMain::openProjectFile(const QString& path) { OpenProjectFile(path); }
 
-void frmDorvMain::saveProjectFile(const QString&)
-{
-    throw AppError(err::ProjectFile, QStringLiteral("Saving project files is not available in this version."));
-}
+void frmDorvMain::saveProjectFile(const QString& path) { SaveProjectFile(path); }
 
 // The preferences and the report options are windows of their own; until
 // they are part of the program a stand-in window shows in their place. There
