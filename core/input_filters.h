@@ -1,0 +1,26 @@
+#pragma once
+// What may be typed into the program's text boxes, and the limits applied
+// to a typed length and a roof slope.
+#include <QString>
+
+namespace dv {
+
+// The last slope text built by SetRoofSlopeText ("6/12").
+extern QString gSlopeText;
+
+// keyCode when it can be part of a length (digits, space, ' " . / and
+// Backspace), else 0.
+int FilterLengthKey(int keyCode);
+// Sets keyCode to 0 unless it is a digit, "." or Backspace.
+void FilterNumericKey(int& keyCode);
+// Pasted text run through the same rules as typed keys: the characters a
+// key filter would have let through, in order.
+QString FilterPastedLengthText(const QString& text);
+QString FilterPastedNumericText(const QString& text);
+
+// Caps the leading number of a typed length at 300 feet.
+QString LimitLengthText(const QString& text);
+// gSlopeText = rise + "/12".
+void SetRoofSlopeText(const QString& rise);
+
+}  // namespace dv
