@@ -1,0 +1,163 @@
+// Times the whole Compare command (calculation and comparison) on generated
+// projects of 10, 50 and 200 walls, once on a copy of the delivered
+// encrypted database file and once on an in-memory copy of the same rows,
+// and prints walls, statements run and milliseconds for each.
+//
+//   dorvane_bench [--runs N] [--db PATH] [walls ...]
+//
+// Each case runs Compare N times (3 unless told) on the same project and
+// reports the median; the first run is included, as a user's first Compare
+// after opening a project is the one that is felt.
+#include "bench/bench_project.h"
+#include "core/app_state.h"
+#include "core/project_view.h"
+#include "engine/calculate.h"
+#include "platform/app_error.h"
+#include "platform/db.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+enum class Store { File, Memory };
+
+const char* storeName(Store s) { return s == Store::File ? "file" : "memory"; }
+
+struct Result {
+    int walls = 0;
+    int wallsYes = 0;
+    long long statements = 0;
+    double ms = 0;
+    long long materialRows = 0;
+    long long unsolved = 0;
+};
+
+long long countRows(const QString& sql)
+{
+    dv::Recordset rs = dv::DbConnection.query(sql);
+    return rs.eof() ? 0 : rs.field(0).toInt32();
+}
+
+Result runCase(Store store, int walls, int runs, const QString& deliveredPath)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        throw dv::AppError(dv::err::Database, QStringLiteral("Cannot make a temporary folder."));
+    if (store == Store::File) {
+        const QString path = dir.path() + QStringLiteral("/Dorvane.dat");
+        if (!QFile::copy(deliveredPath, path))
+            throw dv::AppError(dv::err::Database, QStringLiteral("Cannot copy the database '%1'.").arg(deliveredPath));
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        dv::DatabasePath = path;
+        dv::OpenDatabase();
+    } else {
+        dvbench::OpenMemoryCopy(deliveredPath);
+    }
+
+    dv::MemoryProjectView view;
+    dv::setProjectView(&view);
+    Result r;
+    try {
+        dvbench::BuildProject(walls);
+        r.walls = view.wallGridRowCount();
+        for (int i = 0; i < r.walls; ++i)
+            r.wallsYes += view.wallGridCell(i, 2) == QLatin1String("Yes");
+
+        std::vector<double> times;
+        std::vector<long long> counts;
+        for (int i = 0; i < runs; ++i) {
+            const long long before = dv::DbConnection.statementCount();
+            QElapsedTimer timer;
+            timer.start();
+            dv::RunCompare();
+            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            counts.push_back(dv::DbConnection.statementCount() - before);
+        }
+        std::vector<double> sorted = times;
+        std::sort(sorted.begin(), sorted.end());
+        r.ms = sorted[sorted.size() / 2];
+        r.statements = counts.back();
+        r.materialRows = countRows(QStringLiteral("SELECT COUNT(*) FROM Material_List"));
+        r.unsolved = countRows(QStringLiteral("SELECT COUNT(*) FROM Validation_Information"));
+    } catch (...) {
+        dv::setProjectView(nullptr);
+        dv::DbConnection.close();
+        throw;
+    }
+    dv::setProjectView(nullptr);
+    dv::DbConnection.close();
+    return r;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int runs = 3;
+    QString delivered = QStringLiteral(DV_DELIVERED_DB);
+    std::vector<int> sizes;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        bool ok = false;
+        if (args[i] == QLatin1String("--runs") && i + 1 < args.size()) {
+            runs = args[++i].toInt(&ok);
+            if (!ok || runs < 1) {
+                std::fprintf(stderr, "--runs needs a whole number of at least 1\n");
+                return 2;
+            }
+        } else if (args[i] == QLatin1String("--db") && i + 1 < args.size()) {
+            delivered = args[++i];
+        } else {
+            const int n = args[i].toInt(&ok);
+            if (!ok || n < 1 || n > 32767) {
+                std::fprintf(stderr, "usage: dorvane_bench [--runs N] [--db PATH] [walls ...]\n");
+                return 2;
+            }
+            sizes.push_back(n);
+        }
+    }
+    if (sizes.empty())
+        sizes = {10, 50, 200};
+
+    std::printf("Compare on %s, median of %d run(s)\n", qPrintable(delivered), runs);
+    std::printf("%-7s %6s %6s %11s %10s %10s %9s\n", "store", "walls", "Yes", "statements", "ms",
+                "material", "unsolved");
+    std::map<std::pair<int, int>, double> ms;
+    try {
+        for (Store store : {Store::File, Store::Memory}) {
+            for (int n : sizes) {
+                const Result r = runCase(store, n, runs, delivered);
+                ms[{static_cast<int>(store), n}] = r.ms;
+                std::printf("%-7s %6d %6d %11lld %10.1f %10lld %9lld\n", storeName(store), r.walls, r.wallsYes,
+                            r.statements, r.ms, r.materialRows, r.unsolved);
+                std::fflush(stdout);
+            }
+        }
+    } catch (const dv::AppError& e) {
+        std::fprintf(stderr, "Error %ld: %s\n", e.number(), qPrintable(e.description()));
+        return 1;
+    }
+
+    // The targets: 50 walls in under a second on the file, 200 walls within
+    // 4.5 times the 50-wall time, the file within twice the memory time.
+    const int file = static_cast<int>(Store::File), memory = static_cast<int>(Store::Memory);
+    if (ms.count({file, 50})) {
+        const double t50 = ms[{file, 50}];
+        std::printf("50 walls on the file: %.1f ms (target < 1000)\n", t50);
+        if (ms.count({file, 200}) && t50 > 0)
+            std::printf("200 / 50 walls on the file: %.2f (target <= 4.5)\n", ms[{file, 200}] / t50);
+    }
+    for (int n : sizes)
+        if (ms[{memory, n}] > 0)
+            std::printf("file / memory at %d walls: %.2f (target <= 2)\n", n, ms[{file, n}] / ms[{memory, n}]);
+    return 0;
+}
