@@ -286,6 +286,8 @@ CREATE TABLE General_Information (
     MonoSlope SMALLINT
 );
 
+CREATE INDEX General_Information_Wall ON General_Information (WallID);
+
 -- Rough openings; the numbers are held as text.
 CREATE TABLE Header_Information (
     WallID SMALLINT,
@@ -297,6 +299,8 @@ CREATE TABLE Header_Information (
     ColIDRight TEXT
 );
 
+CREATE INDEX Header_Information_Wall ON Header_Information (WallID);
+
 -- Columns; the numbers are held as text.
 CREATE TABLE Column_Information (
     WallID SMALLINT,
@@ -304,6 +308,8 @@ CREATE TABLE Column_Information (
     ColumnHeight TEXT,
     MaxWidth TEXT
 );
+
+CREATE INDEX Column_Information_Wall ON Column_Information (WallID);
 
 -- One row per wall system with its member totals per wall width; a wall
 -- that was never calculated holds 0 in every total.
@@ -357,6 +363,8 @@ CREATE TABLE Project_Information (
     InterpValue SMALLINT DEFAULT 0,
     HasCenterStuds TEXT
 );
+
+CREATE INDEX Project_Information_ID ON Project_Information (ID);
 
 -- ------------------------------------------------------------ calculation scratch tables
 

@@ -56,19 +56,20 @@ void ResetProjectTotals()
 {
     static const char* const kWords[] = {"Studs", "Columns", "Headers", "Cripples", "Trimmers", "HeaderPlates",
                                          "TopPlates", "BottomPlates", "Blocking", "Sheathing", "Connectors", "JambX"};
-    // Every wall by the ID in its row, whatever the row's position.
+    // Every wall by the ID in its row, whatever the row's position; one
+    // statement for all walls, prepared once.
+    QStringList sets;
+    for (int width : kWallWidths)
+        for (const char* w : kWords)
+            sets << MemberTotalField(width, QLatin1String(w)) + QStringLiteral(" = 0");
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("UPDATE Project_Information SET ")
+                                                + sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ID = ?"));
     ProjectView& view = projectView();
     for (int i = 0; i < view.wallGridRowCount(); ++i) {
         double id = 0;
         if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
             continue;
-        QStringList sets;
-        for (int width : kWallWidths)
-            for (const char* w : kWords)
-                sets << MemberTotalField(width, QLatin1String(w)) + QStringLiteral(" = 0");
-        SqlText = QStringLiteral("UPDATE Project_Information SET ") + sets.join(QStringLiteral(", "))
-                  + QStringLiteral(" WHERE ID = ") + sqlNumber(toInt16(id));
-        DbConnection.execute(SqlText);
+        st.bind(1, static_cast<long long>(toInt16(id))).exec();
     }
 }
 

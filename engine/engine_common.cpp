@@ -20,9 +20,12 @@ QString ProductColumn(int productID)
 
 bool IsProductStocked(int productID)
 {
-    SqlText = QStringLiteral("SELECT ") + ProductColumn(productID)
-              + QStringLiteral(" FROM Product_Inventory WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-    Recordset rs = DbConnection.query(SqlText);
+    // Asked for every candidate of every wall and width: one prepared
+    // statement per product column, the profile bound.
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT ") + ProductColumn(productID)
+                                                + QStringLiteral(" FROM Product_Inventory WHERE CustomerProfileID = ?"));
+    st.bind(1, static_cast<long long>(SelectedProfileID()));
+    Recordset rs = DbConnection.query(st);
     if (rs.eof())
         return false;
     const Value v = rs.field(0);
@@ -32,9 +35,10 @@ bool IsProductStocked(int productID)
 std::optional<Money> LookupLFPrice(int productID)
 {
     const int profile = PriceProfileID();
-    SqlText = QStringLiteral("SELECT ") + ProductColumn(productID)
-              + QStringLiteral(" FROM Product_Pricing WHERE CustomerProfileID = ") + sqlNumber(profile);
-    Recordset rs = DbConnection.query(SqlText);
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT ") + ProductColumn(productID)
+                                                + QStringLiteral(" FROM Product_Pricing WHERE CustomerProfileID = ?"));
+    st.bind(1, static_cast<long long>(profile));
+    Recordset rs = DbConnection.query(st);
     if (rs.eof())
         return std::nullopt;
     const Value v = rs.field(0);
@@ -70,7 +74,9 @@ QString GetProductIDList(int wallThickness, const QString& member, int mode)
     }
     SqlText += QStringLiteral(" ORDER BY ProductID");
     QString list;
-    Recordset rs = DbConnection.query(SqlText);
+    // Twenty-odd shapes at most (width, member, mode), asked again for
+    // every wall: each is prepared once.
+    Recordset rs = DbConnection.query(DbConnection.cached(SqlText));
     while (!rs.eof()) {
         if (!list.isEmpty())
             list += QLatin1Char(',');
@@ -122,8 +128,9 @@ int SingleProductID(const QString& list, const QString& memberDescription, int w
 
 QString ProductDescription(int productID, bool engineered)
 {
-    SqlText = QStringLiteral("SELECT * FROM Products WHERE ProductID = ") + sqlNumber(productID);
-    Recordset rs = DbConnection.query(SqlText);
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Products WHERE ProductID = ?"));
+    st.bind(1, static_cast<long long>(productID));
+    Recordset rs = DbConnection.query(st);
     if (rs.eof())
         return QString();
     QString s = rs.field(QStringLiteral("ProductWidth")).toText() + QStringLiteral("\" x ")
