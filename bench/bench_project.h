@@ -64,8 +64,9 @@ inline void BuildProject(int walls)
         // Two eave walls for every gable wall, as on a plain rectangular house.
         const bool gable = id % 3 == 0;
         const double eave = dice.pick(8, 10);
-        // Eave walls 40 to 72 ft long; gable ends 24 to 40 ft wide.
-        const double length = gable ? dice.pick(6, 10) * 4.0 : dice.pick(10, 18) * 4.0;
+        // Eave walls 40 to 72 ft long; gable ends 32 to 40 ft wide, so that
+        // the five openings (25 ft at most) always fit in the wall.
+        const double length = gable ? dice.pick(8, 10) * 4.0 : dice.pick(10, 18) * 4.0;
         const int roofLoading = dice.pick(1, 12);
         const QString finish = QLatin1String(kFinishes[dice.pick(0, 2)]);
         const QString exposure = QLatin1String(kExposures[dice.pick(0, 1)]);
@@ -89,7 +90,7 @@ inline void BuildProject(int walls)
             column.bind(1, id).bind(2, QStringLiteral("Column %1").arg(n))
                 .bind(3, dv::sqlNumber(eave)).bind(4, QStringLiteral("2")).exec();
         for (int n = 1; n <= kOpeningsPerWall; ++n) {
-            const double width = dice.pick(6, 12) / 2.0;  // 3 to 6 ft
+            const double width = dice.pick(6, 10) / 2.0;  // 3 to 5 ft
             const QString left = n == 1 ? QStringLiteral("Column 1") : QStringLiteral("NA");
             const QString right = n == 2 ? QStringLiteral("Column 2") : QStringLiteral("NA");
             opening.bind(1, id).bind(2, QStringLiteral("Rough Opening %1").arg(n))

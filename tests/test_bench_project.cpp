@@ -55,6 +55,10 @@ TEST_F(BenchProject, EveryWallIsCompleteWithItsColumnsAndOpenings)
     // The references name columns that exist.
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM Header_Information h WHERE h.ColIDLeft <> 'NA' AND NOT EXISTS "
                      "(SELECT 1 FROM Column_Information c WHERE c.WallID = h.WallID AND c.ColumnID = h.ColIDLeft)").toInt32(), 0);
+    // The openings and the columns (a foot each) leave wall to stud, so no
+    // wall is passed over as having openings wider than itself.
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM General_Information g WHERE (SELECT SUM(h.ROWidth) FROM Header_Information h "
+                     "WHERE h.WallID = g.WallID) + 2 >= g.WallLength").toInt32(), 0);
     // Every finish and roof loading the walls name is in the delivered rows.
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM General_Information g WHERE NOT EXISTS "
                      "(SELECT 1 FROM Exterior_Finish f WHERE f.FinishName = g.ExteriorFinish)").toInt32(), 0);
