@@ -551,3 +551,53 @@ TEST_F(StudTest, WallsNotMarkedCompleteAreLeftAlone)
     EXPECT_TRUE(scalar("SELECT HasCenterStuds FROM Project_Information WHERE ID = 2").isNull());
     EXPECT_EQ(CurrentWallID, 1);
 }
+
+TEST_F(StudTest, OpeningsAreCountedFromTheFirstWithAWidth)
+{
+    addEaveWall(1, "A", 10, 20, 24);
+    addOpening(1, 1, "0", "6", "1");
+    addOpening(1, 2, "4", "6", "1");
+    addOpening(1, 3, "5", "6", "1");
+    const WallCutouts c = ReadWallCutouts(1);
+    EXPECT_DOUBLE_EQ(c.openingWidthTotal, 9);
+    EXPECT_EQ(c.openingCount, 2);
+    EXPECT_EQ(c.columnCount, 0);
+}
+
+TEST_F(StudTest, MonoSlopeWithoutColumnsRunsToTheFullLength)
+{
+    addGableWall(1, "Mono", 10, 14, 12, 4, 3, "EXPOSURE B", 1, QString(), 0, 1);
+    complete(1);
+    CalculateStudSolutions();
+    // DTFH becomes the wall length, 12: 4 x 12 / 24 = 2 locations, no centre.
+    EXPECT_EQ(scalar("SELECT InterpValue FROM Project_Information WHERE ID = 1").toInt32(), 2);
+    EXPECT_EQ(scalar("SELECT HasCenterStuds FROM Project_Information WHERE ID = 1").toText(), "No");
+    EXPECT_EQ(scalar("SELECT MAX(HeightLoc) FROM Temp_Stud_Table").toInt32(), 2);
+    EXPECT_EQ(studRows(1, 6).size(), 2u);
+}
+
+TEST_F(StudTest, WallWithUnknownFinishOrRoofLoadingIsNotSized)
+{
+    // Sizing it with the loads of the wall before would price studs that
+    // may not carry it; it gets none, and the validation reports it.
+    addEaveWall(1, "Known", 10, 20, 24, "EXPOSURE B", 1, QString(), 0);
+    addEaveWall(2, "No finish", 10, 20, 24, "EXPOSURE B", 1, "Thatch", 0);
+    addEaveWall(3, "No loading", 10, 20, 24, "EXPOSURE B", 99, QString(), 0);
+    for (int i = 1; i <= 3; ++i)
+        complete(i);
+    CalculateStudSolutions();
+    EXPECT_GT(count("Temp_Stud_Table", "WallID = 1"), 0);
+    EXPECT_EQ(count("Temp_Stud_Table", "WallID > 1"), 0);
+    EXPECT_EQ(count("Material_List", "WallID > 1"), 0);
+    EXPECT_EQ(scalar("SELECT HasCenterStuds FROM Project_Information WHERE ID = 3").toText(), "Yes");
+}
+
+TEST_F(StudTest, MissingProfileRowIsAClearError)
+{
+    view.profileID = 5;
+    addEaveWall(1, "A", 10, 20, 24);
+    complete(1);
+    EXPECT_THROW(CalculateStudSolutions(), AppError);
+    view.wallRows.clear();  // no complete wall: nothing to read
+    EXPECT_NO_THROW(CalculateStudSolutions());
+}
