@@ -38,7 +38,6 @@ Value scalarBound(const QString& sql, std::initializer_list<Value> values)
 Value I(long long v) { return Value::longInt(v); }
 Value D(double v) { return Value::real(v); }
 Value T(const QString& s) { return Value::text(s); }
-Value M(Money m) { return Value::money(m); }
 
 bool isYes(const Value& v) { return !v.isNull() && v.toDouble() == -1.0; }
 
