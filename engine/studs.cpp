@@ -547,7 +547,7 @@ void AddCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int numberC
 {
     const int n = CornerStudCount(numberCorners);
     Recordset first = queryBound(QStringLiteral("SELECT * FROM Material_List WHERE WallID = ? AND WallWidth = ? AND "
-                                                "MemberType = 'Stud' ORDER BY rowid LIMIT 1"),
+                                                "MemberType = 'Stud' COLLATE NOCASE ORDER BY rowid LIMIT 1"),
                                  {I(wallID), I(wallThickness)});
     if (first.eof()) {
         first.close();
