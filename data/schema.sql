@@ -50,7 +50,7 @@ CREATE TABLE Stud_Solutions (
     AxialLoad DOUBLE
 );
 
-CREATE INDEX Stud_Solutions_Product ON Stud_Solutions (ProductID, Deflection);
+CREATE INDEX Stud_Solutions_Product ON Stud_Solutions (ProductID, Deflection, WindSpeed, Spacing_ft);
 
 -- Capacity rows of built-up columns: lateral load (plf), height (ft), roof
 -- line load (plf) and plies.
