@@ -208,13 +208,12 @@ void Connection::openMemory()
 
 PreparedStatement& Connection::cached(const QString& sql)
 {
-    const std::string key = sql.toStdString();
-    auto it = cache_.find(key);
+    auto it = cache_.find(sql);
     if (it != cache_.end())
         return *it->second;
     auto st = std::make_unique<PreparedStatement>(prepare(sql));
     PreparedStatement& ref = *st;
-    cache_.emplace(key, std::move(st));
+    cache_.emplace(sql, std::move(st));
     return ref;
 }
 
@@ -283,7 +282,10 @@ Recordset Connection::query(PreparedStatement& stmt)
         throw AppError(err::Database, QStringLiteral("The statement is not prepared."));
     sqlite3_reset(stmt.stmt_);
     countStatement();
-    return Recordset(this, stmt.stmt_, false, stmt.sql_);
+    Recordset rs(this, stmt.stmt_, false, stmt.sql_, stmt.names_);
+    if (!stmt.names_ && rs.isOpen())
+        stmt.names_ = rs.names_;
+    return rs;
 }
 
 int Connection::changes() const { return db_ ? sqlite3_changes(db_) : 0; }
@@ -341,7 +343,7 @@ PreparedStatement::~PreparedStatement()
 }
 
 PreparedStatement::PreparedStatement(PreparedStatement&& o) noexcept
-    : conn_(o.conn_), stmt_(o.stmt_), sql_(std::move(o.sql_))
+    : conn_(o.conn_), stmt_(o.stmt_), sql_(std::move(o.sql_)), names_(std::move(o.names_))
 {
     o.stmt_ = nullptr;
 }
@@ -354,6 +356,7 @@ PreparedStatement& PreparedStatement::operator=(PreparedStatement&& o) noexcept
         conn_ = o.conn_;
         stmt_ = o.stmt_;
         sql_ = std::move(o.sql_);
+        names_ = std::move(o.names_);
         o.stmt_ = nullptr;
     }
     return *this;
@@ -419,15 +422,13 @@ void PreparedStatement::exec()
 
 // ---------------------------------------------------------------- Recordset
 
-Recordset::Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql)
-    : conn_(c), stmt_(s), owned_(owned), sql_(sql)
+Recordset::Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql,
+                     std::shared_ptr<const QHash<QString, int>> sharedNames)
+    : conn_(c), stmt_(s), owned_(owned), sql_(sql), names_(std::move(sharedNames))
 {
-    const int n = sqlite3_column_count(stmt_);
-    for (int i = 0; i < n; ++i) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(stmt_, i)).toLower();
-        if (!names_.contains(name))
-            names_.insert(name, i);
-    }
+    // A prepared statement's result sets share one map of names.
+    if (!owned_ && !names_)
+        names();
     try {
         step();
     } catch (...) {
@@ -485,6 +486,8 @@ void Recordset::close()
 {
     if (!stmt_)
         return;
+    // The names stay known after the statement is gone.
+    names();
     if (owned_)
         sqlite3_finalize(stmt_);
     else
@@ -500,7 +503,31 @@ QString Recordset::fieldName(int i) const
     return stmt_ ? QString::fromUtf8(sqlite3_column_name(stmt_, i)) : QString();
 }
 
-bool Recordset::hasField(const QString& name) const { return names_.contains(name.toLower()); }
+const QHash<QString, int>& Recordset::names() const
+{
+    if (!names_) {
+        // Of two fields whose names differ only in case the first is found,
+        // however the name is spelt.
+        auto map = std::make_shared<QHash<QString, int>>();
+        const int n = stmt_ ? sqlite3_column_count(stmt_) : 0;
+        for (int i = 0; i < n; ++i) {
+            const QString name = QString::fromUtf8(sqlite3_column_name(stmt_, i));
+            const QString lower = name.toLower();
+            const int index = map->value(lower, i);
+            map->insert(lower, index);
+            if (!map->contains(name))
+                map->insert(name, index);
+        }
+        names_ = std::move(map);
+    }
+    return *names_;
+}
+
+bool Recordset::hasField(const QString& name) const
+{
+    const QHash<QString, int>& m = names();
+    return m.contains(name) || m.contains(name.toLower());
+}
 
 Value Recordset::field(int i) const
 {
@@ -513,8 +540,11 @@ Value Recordset::field(int i) const
 
 Value Recordset::field(const QString& name) const
 {
-    auto it = names_.constFind(name.toLower());
-    if (it == names_.constEnd())
+    const QHash<QString, int>& m = names();
+    auto it = m.constFind(name);
+    if (it == m.constEnd())
+        it = m.constFind(name.toLower());
+    if (it == m.constEnd())
         throw AppError(3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal: %1").arg(name));
     return field(it.value());
 }

@@ -86,6 +86,8 @@ private:
     Connection* conn_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     QString sql_;
+    // Field names of its result sets, found once and shared by each of them.
+    std::shared_ptr<const QHash<QString, int>> names_;
 };
 
 // Forward-only, read-only result set. eof() is true when there is no current
@@ -113,14 +115,18 @@ public:
 
 private:
     friend class Connection;
-    Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql);
+    Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql,
+              std::shared_ptr<const QHash<QString, int>> sharedNames = nullptr);
     void step();
+    const QHash<QString, int>& names() const;
     Connection* conn_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     bool owned_ = true;   // finalize on close; else reset (a prepared statement)
     bool eof_ = true;
     QString sql_;
-    QHash<QString, int> names_;  // lower-case name -> index
+    // Name -> index, by lower-case name and by the name as the statement
+    // spells it; made on the first look-up by name.
+    mutable std::shared_ptr<const QHash<QString, int>> names_;
 };
 
 class Connection {
@@ -170,7 +176,7 @@ private:
     void countStatement() { ++statements_; }
     sqlite3* db_ = nullptr;
     QString path_;
-    std::unordered_map<std::string, std::unique_ptr<PreparedStatement>> cache_;
+    std::unordered_map<QString, std::unique_ptr<PreparedStatement>> cache_;
     long long statements_ = 0;
 };
 
