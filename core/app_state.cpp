@@ -13,6 +13,13 @@ QString gTempText;
 std::int16_t PreferencesMode = 0;
 bool ReportPrinted = false;
 
-void OpenDatabase() { DbConnection.open(DatabasePath, databasePassword()); }
+void OpenDatabase()
+{
+    DbConnection.open(DatabasePath, databasePassword());
+    // A calculation writes its candidate tables and reads them back in one
+    // transaction: tens of megabytes on a large project. Pages that stay in
+    // memory are not encrypted, written and read back until the commit.
+    DbConnection.execute(QStringLiteral("PRAGMA cache_size = -131072"));
+}
 
 }  // namespace dv
