@@ -84,14 +84,14 @@ namespace {
 
 Value::Type typeFromDecl(const char* decl, int storage)
 {
+    // Read for every field of every row: compared in place, nothing copied.
     if (decl) {
-        const QByteArray d = QByteArray(decl).toUpper();
-        if (d == "SMALLINT") return Value::Type::Integer;
-        if (d == "CURRENCY") return Value::Type::Currency;
-        if (d == "YESNO") return Value::Type::YesNo;
-        if (d == "DOUBLE") return Value::Type::Double;
-        if (d == "TEXT") return Value::Type::Text;
-        if (d.startsWith("INTEGER")) return Value::Type::Long;
+        if (qstricmp(decl, "SMALLINT") == 0) return Value::Type::Integer;
+        if (qstricmp(decl, "CURRENCY") == 0) return Value::Type::Currency;
+        if (qstricmp(decl, "YESNO") == 0) return Value::Type::YesNo;
+        if (qstricmp(decl, "DOUBLE") == 0) return Value::Type::Double;
+        if (qstricmp(decl, "TEXT") == 0) return Value::Type::Text;
+        if (qstrnicmp(decl, "INTEGER", 7) == 0) return Value::Type::Long;
     }
     switch (storage) {
     case SQLITE_INTEGER: return Value::Type::Long;
