@@ -104,12 +104,14 @@ WallOpeningsEditor::WallOpeningsEditor(QWidget* columnsPage, QWidget* roughOpeni
     buildColumnsPage(columnsPage);
     buildRoughOpeningsPage(roughOpeningsPage);
 
-    for (QLineEdit* box : {txtColumnHeight, txtMaxColumnWidth, txtROWidth, txtAverageROHeight}) {
-        selectAllOnFocus(box);
-        box->installEventFilter(this);
+    if (wall_.inputRules) {
+        for (QLineEdit* box : {txtColumnHeight, txtMaxColumnWidth, txtROWidth, txtAverageROHeight}) {
+            selectAllOnFocus(box);
+            box->installEventFilter(this);
+        }
+        columnsPage->installEventFilter(this);
+        roughOpeningsPage->installEventFilter(this);
     }
-    columnsPage->installEventFilter(this);
-    roughOpeningsPage->installEventFilter(this);
 
     connect(cboColumnID, &DataCombo::picked, this, &WallOpeningsEditor::cboColumnID_Click);
     connect(cmdAddColumn, &QPushButton::clicked, this, &WallOpeningsEditor::cmdAddColumn_Click);
@@ -333,7 +335,7 @@ void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
     if (box->text().isEmpty())
         return;
     box->setText(LimitLengthText(box->text()));
-    box->setText(FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)));
+    box->setText(FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)).trimmed());
     if (!label)
         return;
     label->setText(box->text());

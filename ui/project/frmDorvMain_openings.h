@@ -46,6 +46,9 @@ public:
         QLabel* lblROWidth = nullptr;
         // Where messages and errors are shown; the project view when null.
         ProjectView* view = nullptr;
+        // The editor's own key filter, focus-leave rule and Return key on
+        // its pages; off when the window around it gives them.
+        bool inputRules = true;
     };
 
     // Captions of the Add/Update buttons: the editor's mode.
