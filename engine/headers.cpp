@@ -273,7 +273,7 @@ void CalculateHeaders()
 
     ForEachCheckedWall([&](std::int16_t wallID) {
         const std::vector<Opening> list = openings(
-            QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ROWidth <> '**Removed**' ORDER BY rowid"),
+            QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ROWidth <> '**Removed**' COLLATE NOCASE ORDER BY rowid"),
             wallID);
         for (const Opening& o : list) {
             const std::int16_t n = MemberNumberOf(o.roid, 14);
@@ -361,7 +361,7 @@ void CalculateHeaders()
     // Every opening of the project that is not removed; openings of walls
     // that were not calculated have no candidates and get no rows.
     const std::vector<Opening> all =
-        openings(QStringLiteral("SELECT * FROM Header_Information WHERE NumHeaders <> 'NA' ORDER BY rowid"), std::nullopt);
+        openings(QStringLiteral("SELECT * FROM Header_Information WHERE NumHeaders <> 'NA' COLLATE NOCASE ORDER BY rowid"), std::nullopt);
     for (const Opening& o : all) {
         const std::int16_t n = MemberNumberOf(o.roid, 14);
         for (int width : kWallWidths)

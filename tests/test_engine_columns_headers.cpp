@@ -490,3 +490,16 @@ TEST_F(SizingTest, HeadersOfAProfileWithoutARowUse90MilesAnHour)
     EXPECT_EQ(count(QStringLiteral("Temp_Header_Table"), QStringLiteral("Exposure <> 'B'")), 0);
     EXPECT_NEAR(number(QStringLiteral("SELECT MAX(LateralPLF) FROM Temp_Header_Table")), 4 * 1.5 * 15.736, 1e-9);
 }
+
+TEST_F(SizingTest, HeadersAtTheHighWindSpeedsUseExposureC)
+{
+    // 120 mph on an exposure D wall: exposure C, 39.4 - 0.0925 x 2 psf at 12 sq ft.
+    exec(QStringLiteral("UPDATE Customer_Profiles SET WindSpeed = 120"));
+    addEaveWall(1, QStringLiteral("North"), 10, 30, 24, QStringLiteral("EXPOSURE D"));
+    addOpening(1, 1, QStringLiteral("6"), QStringLiteral("4"), QStringLiteral("1"));
+    markForCalculation(1, QStringLiteral("North"));
+    calculate(CalculateHeaders);
+    ASSERT_GT(count(QStringLiteral("Temp_Header_Table")), 0);
+    EXPECT_EQ(count(QStringLiteral("Temp_Header_Table"), QStringLiteral("Exposure <> 'C'")), 0);
+    EXPECT_NEAR(number(QStringLiteral("SELECT MAX(LateralPLF) FROM Temp_Header_Table")), 6 * (39.4 - 0.0925 * 2), 1e-9);
+}
