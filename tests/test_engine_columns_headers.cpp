@@ -503,3 +503,17 @@ TEST_F(SizingTest, HeadersAtTheHighWindSpeedsUseExposureC)
     EXPECT_EQ(count(QStringLiteral("Temp_Header_Table"), QStringLiteral("Exposure <> 'C'")), 0);
     EXPECT_NEAR(number(QStringLiteral("SELECT MAX(LateralPLF) FROM Temp_Header_Table")), 6 * (39.4 - 0.0925 * 2), 1e-9);
 }
+
+TEST_F(SizingTest, WithinACompareColumnsAndHeadersAreWrittenAndAFailureLeavesNothing)
+{
+    threeColumnsAroundTwoOpenings();
+    RunCompare();
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("MemberType = 'Column'")), 9);
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("MemberType = 'Header'")), 6);
+
+    exec(QStringLiteral("UPDATE Customer_Profiles SET WindSpeed = 95"));
+    EXPECT_EQ(errorNumberOf([] { RunCompare(); }), err::MissingWindRow);
+    // The rows of the earlier calculation are still there, untouched.
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("MemberType = 'Column'")), 9);
+    EXPECT_EQ(money(QStringLiteral("SELECT \"6Columns\" FROM Project_Information WHERE ID = 1")), m("93"));
+}
