@@ -290,8 +290,11 @@ void CalculateHeaders()
                 for (int width : kWallWidths) {
                     const int plateProduct = SingleProductID(GetProductIDList(width, QStringLiteral("Plates"), 0),
                                                              QStringLiteral("header plate"), width);
-                    if (const std::optional<Money> p = LookupLFPrice(plateProduct))
-                        platePrice = *p;
+                    // Plates without a price of their own would silently take the
+                    // price of another width's plates: no price is an error once
+                    // a candidate needs plates (below).
+                    const std::optional<Money> platePriceFound = LookupLFPrice(plateProduct);
+                    platePrice = platePriceFound.value_or(Money());
 
                     // The wind on the header is the same for every product:
                     // looked up once, when the first stocked product needs it.
@@ -339,6 +342,8 @@ void CalculateHeaders()
                             r.columnIDLeft = o.colLeft;
                             r.columnIDRight = o.colRight;
                             r.platesRequired = (s.nomWallWidth == width) ? QStringLiteral("No") : QStringLiteral("Yes");
+                            if (r.platesRequired == QLatin1String("Yes") && !platePriceFound)
+                                RequireLFPrice(plateProduct);  // raises "No Product Pricing Found"
                             r.plateProductID = plateProduct;
                             r.productOrientation = s.orientation;
                             r.plateLFPrice = platePrice + platePrice;

@@ -467,13 +467,11 @@ TEST_F(SizingTest, HeaderPricingAndWindErrors)
     exec(QStringLiteral("UPDATE Product_Pricing SET Product17 = NULL WHERE CustomerProfileID = 1"));
     EXPECT_EQ(errorNumberOf([] { calculate(CalculateHeaders); }), err::NoProductPricing);
 
-    // A missing plate price raises nothing: the 2x8 plates keep the price
-    // found last, that of the 2x6 plates (1.95 x 20 ft).
+    // Plates that a candidate needs but that have no price stop the
+    // calculation rather than borrowing the price of another width's plates.
     exec(QStringLiteral("UPDATE Product_Pricing SET Product17 = 8.1, Product11 = NULL WHERE CustomerProfileID = 1"));
-    EXPECT_EQ(errorNumberOf([] { calculate(CalculateHeaders); }), 0);
-    EXPECT_EQ(money(QStringLiteral("SELECT TotalPrice FROM Material_List WHERE MemberType = 'Plate' AND WallWidth = 8 "
-                                   "AND MemberName = 'Header 1, ID# 1 (Plates)'")),
-              m("39"));
+    EXPECT_EQ(errorNumberOf([] { calculate(CalculateHeaders); }), err::NoProductPricing);
+    exec(QStringLiteral("UPDATE Product_Pricing SET Product11 = 4.8 WHERE CustomerProfileID = 1"));
 
     exec(QStringLiteral("UPDATE Customer_Profiles SET WindSpeed = 95"));
     EXPECT_EQ(errorNumberOf([] { calculate(CalculateHeaders); }), err::MissingWindRow);
