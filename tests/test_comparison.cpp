@@ -3,6 +3,7 @@
 // missing member marked, and the totals written back to each wall.
 #include "core/comparison.h"
 #include "core/app_state.h"
+#include "engine/calculate.h"
 #include "platform/app_error.h"
 #include "tests/test_support.h"
 
@@ -159,6 +160,27 @@ TEST_F(ComparisonTest, ANullMemberTotalIsAnError)
     addWall(1, QStringLiteral("A"));
     exec(QStringLiteral("UPDATE Project_Information SET \"8Blocking\" = NULL WHERE ID = 1"));
     EXPECT_THROW(build(), dv::AppError);
+}
+
+TEST_F(ComparisonTest, AWidthWhoseStudsFoundNoProductIsMarkedAfterValidation)
+{
+    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24, QStringLiteral("EXPOSURE B"), 1, QString(), 0);
+    view.wallRows.push_back({QStringLiteral("1"), QStringLiteral("Front"), QStringLiteral("Yes")});
+    exec(QStringLiteral("UPDATE Project_Information SET HasCenterStuds = 'Yes', \"8Studs\" = 300, \"10Studs\" = 400 "
+                        "WHERE ID = 1"));
+    // The 2x6 studs found no product: only 2x8 and 2x10 have their row.
+    exec(QStringLiteral("INSERT INTO Material_List (WallID, WallWidth, MemberType, StudSpacing) VALUES "
+                        "(1, 8, 'Stud', '1.3334'), (1, 10, 'Stud', '2')"));
+    dv::ValidateMaterialList();
+    EXPECT_EQ(view.validationShown, 1);
+    build();
+    ASSERT_EQ(view.comparisonRowCount(), 1);
+    EXPECT_EQ(view.comparisonCell(0, 2), QStringLiteral("$0.00/$0.00*"));
+    EXPECT_EQ(view.comparisonCell(0, 3), QStringLiteral("$300.00/$0.00"));
+    EXPECT_EQ(view.comparisonCell(0, 4), QStringLiteral("$400.00/$0.00"));
+    EXPECT_EQ(field(1, QStringLiteral("Missing6")), QStringLiteral("0"));
+    EXPECT_EQ(field(1, QStringLiteral("Missing8")), QStringLiteral("-1"));
+    EXPECT_EQ(field(1, QStringLiteral("Missing10")), QStringLiteral("-1"));
 }
 
 }  // namespace
