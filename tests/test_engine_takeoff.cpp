@@ -426,6 +426,34 @@ TEST_F(TakeoffTest, JambExtensionsCostMaterialAndLabourByTheProfilesMethod)
     EXPECT_THROW(dv::CalculateJambExtensions(), dv::AppError);
 }
 
+TEST_F(TakeoffTest, CountsAndFootagesOfAVeryLargeWallDoNotOverflow)
+{
+    addEaveWall(1, QStringLiteral("Warehouse"), 10, 40000, 24);
+    addOpening(1, 1, QStringLiteral("30000"), QStringLiteral("6"), QStringLiteral("5000"));
+    seedHeader(1, 1, 1, QStringLiteral("Top"), 20000);
+    price(24, QStringLiteral("1"));
+    check(1);
+    dv::CalculateConnectors();
+    dv::CalculateCripples();
+    dv::CalculateTrimmers();
+    EXPECT_EQ(rows(1, 6, QStringLiteral("Connectors")), QStringList{QStringLiteral("24|40000|1|40000|1|40000|Connectors")});
+    // Round(30000 / 1.334 + 0.5) = 22489 cripples of 2 ft.
+    EXPECT_EQ(rows(1, 6, QStringLiteral("Cripple")), QStringList{QStringLiteral("1|1|44978|44978|1.1|49475.8|Cripple Studs")});
+    // No support columns: 40000 trimmers of Round(6 + 0.5) = 6 ft.
+    EXPECT_EQ(rows(1, 6, QStringLiteral("Trimmer")),
+              QStringList{QStringLiteral("1|40000|6|240000|1.1|264000|Trimmer Studs")});
+}
+
+TEST_F(TakeoffTest, AHeaderOfNoKnownOpeningGetsNoTrimmers)
+{
+    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
+    seedHeader(1, 7, 1, QStringLiteral("Top"));
+    check(1);
+    dv::CalculateTrimmers();
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("MemberType = 'Trimmer'")), 0);
+    EXPECT_EQ(total(1, QStringLiteral("6Trimmers")), QStringLiteral("0"));
+}
+
 TEST_F(TakeoffTest, WallsNotMarkedCompleteGetNothingFromTheTakeoff)
 {
     addEaveWall(1, QStringLiteral("Front"), 16, 30, 24);
