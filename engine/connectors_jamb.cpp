@@ -12,7 +12,7 @@ namespace {
 std::optional<std::int32_t> headerCount(std::int16_t wallID)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ROID, NumHeaders FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' ORDER BY rowid"));
+        "SELECT ROID, NumHeaders FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' COLLATE NOCASE ORDER BY rowid"));
     st.bind(1, static_cast<long long>(wallID));
     Recordset rs = DbConnection.query(st);
     if (rs.eof())
@@ -32,7 +32,7 @@ std::int32_t columnCount(std::int16_t wallID)
     Recordset rs = DbConnection.query(st);
     std::int32_t c = 0;
     for (; !rs.eof(); rs.moveNext())
-        if (rs.field(0).toText() != QLatin1String("**Removed**"))
+        if (rs.field(0).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) != 0)
             ++c;
     return c;
 }

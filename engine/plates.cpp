@@ -78,9 +78,9 @@ void TotalPlates()
     // Header plates are told apart by StudSpacing, the wall plates by name.
     struct Kind { const char* word; const char* condition; };
     static const Kind kKinds[] = {
-        {"HeaderPlates", " AND StudSpacing = 'Header Plates'"},
-        {"TopPlates", " AND MemberName = 'Wall Top Plates'"},
-        {"BottomPlates", " AND MemberName = 'Wall Bottom Plate'"},
+        {"HeaderPlates", " AND StudSpacing = 'Header Plates' COLLATE NOCASE"},
+        {"TopPlates", " AND MemberName = 'Wall Top Plates' COLLATE NOCASE"},
+        {"BottomPlates", " AND MemberName = 'Wall Bottom Plate' COLLATE NOCASE"},
     };
     ForEachWallRow([&](std::int16_t wallID) {
         CurrentWallID = wallID;

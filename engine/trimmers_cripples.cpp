@@ -16,7 +16,7 @@ struct HeaderRow {
 QList<HeaderRow> headerRows(std::int16_t wallID, int w)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT StudSpacing, MemberName FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Header' "
+        "SELECT StudSpacing, MemberName FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Header' COLLATE NOCASE "
         "ORDER BY rowid"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, w);
     Recordset rs = DbConnection.query(st);
@@ -52,7 +52,7 @@ struct Opening {
 std::optional<Opening> findOpening(std::int16_t wallID, std::int32_t k)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ColIDLeft, ColIDRight, AverageROHeight FROM Header_Information WHERE WallID = ? AND ROID = ?"));
+        "SELECT ColIDLeft, ColIDRight, AverageROHeight FROM Header_Information WHERE WallID = ? AND ROID = ? COLLATE NOCASE"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, QStringLiteral("Rough Opening %1").arg(k));
     Recordset rs = DbConnection.query(st);
     if (rs.eof())
@@ -71,10 +71,10 @@ std::optional<Opening> findOpening(std::int16_t wallID, std::int32_t k)
 double sideLength(std::int16_t wallID, const QString& columnID, const Opening& o)
 {
     PreparedStatement& st = DbConnection.cached(
-        QStringLiteral("SELECT ColumnHeight FROM Column_Information WHERE WallID = ? AND ColumnID = ?"));
+        QStringLiteral("SELECT ColumnHeight FROM Column_Information WHERE WallID = ? AND ColumnID = ? COLLATE NOCASE"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, columnID);
     Recordset rs = DbConnection.query(st);
-    if (rs.eof() || rs.field(0).toText() == QLatin1String("**Removed**"))
+    if (rs.eof() || rs.field(0).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
         return o.averageHeight;
     return numberField(rs, QStringLiteral("ColumnHeight"), QStringLiteral("The height of %1").arg(columnID)) - 0.375;
 }
@@ -165,8 +165,8 @@ void CalculateCripples()
             double spacing = 0;
             {
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT StudSpacing FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Stud' "
-                    "AND (MemberName IS NULL OR MemberName <> 'Corner Stud') ORDER BY rowid"));
+                    "SELECT StudSpacing FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Stud' COLLATE NOCASE "
+                    "AND (MemberName IS NULL OR MemberName <> 'Corner Stud' COLLATE NOCASE) ORDER BY rowid"));
                 st.bind(1, static_cast<long long>(wallID)).bind(2, w);
                 Recordset rs = DbConnection.query(st);
                 for (; !rs.eof(); rs.moveNext()) {
@@ -183,7 +183,7 @@ void CalculateCripples()
             {
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
                     "SELECT ROID, ROWidth, AverageROHeight, NumHeaders FROM Header_Information WHERE WallID = ? "
-                    "AND ROWidth <> '**Removed**' ORDER BY rowid"));
+                    "AND ROWidth <> '**Removed**' COLLATE NOCASE ORDER BY rowid"));
                 st.bind(1, static_cast<long long>(wallID));
                 Recordset rs = DbConnection.query(st);
                 for (; !rs.eof(); rs.moveNext()) {

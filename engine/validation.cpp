@@ -68,7 +68,7 @@ std::int16_t ValidateStuds()
         const int corner = corners > 0 ? 1 : 0;
         for (int w : kWallWidths) {
             PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                "SELECT Count(*) FROM Material_List WHERE MemberType = 'Stud' AND WallWidth = ? AND WallID = ?"));
+                "SELECT Count(*) FROM Material_List WHERE MemberType = 'Stud' COLLATE NOCASE AND WallWidth = ? AND WallID = ?"));
             st.bind(1, w).bind(2, static_cast<long long>(wallID));
             const long long count = countRows(st);
             bool short_;
@@ -108,7 +108,7 @@ std::int16_t ValidateColumns()
             st.bind(1, static_cast<long long>(wallID));
             Recordset rs = DbConnection.query(st);
             for (; !rs.eof(); rs.moveNext()) {
-                if (rs.field(QStringLiteral("ColumnHeight")).toText() == QLatin1String("**Removed**"))
+                if (rs.field(QStringLiteral("ColumnHeight")).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
                     continue;
                 columns << rs.field(QStringLiteral("ColumnID")).toText();
             }
@@ -116,8 +116,8 @@ std::int16_t ValidateColumns()
         for (int w : kWallWidths) {
             for (const QString& columnID : columns) {
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Column' AND WallWidth = ? AND WallID = ? "
-                    "AND MemberName = ?"));
+                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Column' COLLATE NOCASE AND WallWidth = ? AND WallID = ? "
+                    "AND MemberName = ? COLLATE NOCASE"));
                 st.bind(1, w).bind(2, static_cast<long long>(wallID)).bind(3, columnID);
                 if (countRows(st) != 1) {
                     recordMissing(columnID, wallID, wallName, w);
@@ -144,7 +144,7 @@ std::int16_t ValidateHeaders()
         QList<Opening> openings;
         {
             PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                "SELECT * FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' ORDER BY rowid"));
+                "SELECT * FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' COLLATE NOCASE ORDER BY rowid"));
             st.bind(1, static_cast<long long>(wallID));
             Recordset rs = DbConnection.query(st);
             for (; !rs.eof(); rs.moveNext()) {
@@ -160,8 +160,8 @@ std::int16_t ValidateHeaders()
                 // "Header 1," must not match "Header 10," or "Header 11,".
                 const QString prefix = QStringLiteral("Header %1,").arg(o.number);
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Header' AND WallWidth = ? AND WallID = ? "
-                    "AND substr(MemberName, 1, length(?)) = ?"));
+                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Header' COLLATE NOCASE AND WallWidth = ? AND WallID = ? "
+                    "AND substr(MemberName, 1, length(?)) = ? COLLATE NOCASE"));
                 st.bind(1, w).bind(2, static_cast<long long>(wallID)).bind(3, prefix).bind(4, prefix);
                 if (countRows(st) != o.headers) {
                     recordMissing(o.roid, wallID, wallName, w);
