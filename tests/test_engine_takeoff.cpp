@@ -475,3 +475,60 @@ TEST_F(TakeoffTest, WallsNotMarkedCompleteGetNothingFromTheTakeoff)
 }
 
 }  // namespace
+
+namespace {
+
+// The whole Compare on a small project: every step's rows and totals agree
+// with each other and with the comparison.
+TEST_F(TakeoffTest, AWholeCompareKeepsRowsTotalsAndComparisonInStep)
+{
+    addEaveWall(1, QStringLiteral("North"), 10, 30, 24);
+    addColumn(1, 1, QStringLiteral("10"), QStringLiteral("4"));
+    addColumn(1, 2, QStringLiteral("10"), QStringLiteral("4"));
+    addColumn(1, 3, QStringLiteral("**Removed**"), QStringLiteral("**Removed**"));
+    addOpening(1, 1, QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("Column 1"),
+               QStringLiteral("Column 2"));
+    addOpening(1, 2, QStringLiteral("**Removed**"), QStringLiteral("**Removed**"), QStringLiteral("NA"));
+    addGableWall(2, QStringLiteral("Gable End"), 10, 17.5, 30, 6, 0);
+    check(1);
+    check(2);
+    dv::RunCompare();
+    ASSERT_EQ(view.comparisonRowCount(), 2);
+    EXPECT_EQ(view.pleaseWaitClosed, 1);
+
+    struct Member { const char* type; const char* word; const char* condition; };
+    const Member members[] = {{"Trimmer", "Trimmers", ""},
+                              {"Cripple", "Cripples", ""},
+                              {"Plate", "TopPlates", " AND MemberName = 'Wall Top Plates'"},
+                              {"Plate", "BottomPlates", " AND MemberName = 'Wall Bottom Plate'"},
+                              {"Plate", "HeaderPlates", " AND StudSpacing = 'Header Plates'"},
+                              {"Blocking", "Blocking", ""},
+                              {"Sheathing", "Sheathing", ""},
+                              {"Connectors", "Connectors", ""}};
+    for (int id : {1, 2}) {
+        for (int w : {6, 8, 10}) {
+            for (const Member& m : members) {
+                const dv::Money rowsTotal = scalar(QStringLiteral("SELECT COALESCE(SUM(TotalPrice), 0) FROM Material_List "
+                                                                  "WHERE WallID = %1 AND WallWidth = %2 AND MemberType = '%3'%4")
+                                                       .arg(id).arg(w).arg(QLatin1String(m.type), QLatin1String(m.condition)))
+                                                .toMoney();
+                EXPECT_EQ(total(id, QString::number(w) + QLatin1String(m.word)), rowsTotal.toText())
+                    << "wall " << id << " width " << w << " " << m.word;
+            }
+            const bool missing = count(QStringLiteral("Validation_Information"),
+                                       QStringLiteral("WallID = %1 AND WallWidth = %2").arg(id).arg(w)) > 0;
+            EXPECT_EQ(view.comparisonCell(id - 1, 2 + (w - 6) / 2).endsWith(QLatin1Char('*')), missing);
+            EXPECT_EQ(total(id, QStringLiteral("Missing%1").arg(w)), missing ? QStringLiteral("0") : QStringLiteral("-1"));
+        }
+    }
+    // Wall 1: one opening under one header, two columns standing.
+    EXPECT_EQ(total(1, QStringLiteral("NumberColumns")), QStringLiteral("2"));
+    EXPECT_EQ(total(1, QStringLiteral("NumberHeaders")), QStringLiteral("1"));
+    EXPECT_EQ(total(2, QStringLiteral("6JambX")), QStringLiteral("0"));
+    // Columns 10 ft high carry the trimmers: 9.625 ft raised to 10.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Material_List WHERE WallID = 1 AND MemberType = 'Trimmer' "
+                                    "AND PieceLength <> 10")).toInt32(), 0);
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1 AND MemberType = 'Trimmer'")), 3);
+}
+
+}  // namespace
