@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "engine/calculate.h"
 #include "engine/engine_common.h"
+#include "engine/member_numbers.h"
 #include "engine/takeoff_common.h"
 #include "engine/wind.h"
 #include "platform/numbers.h"
@@ -82,7 +83,7 @@ void TotalPlates()
         {"TopPlates", " AND MemberName = 'Wall Top Plates' COLLATE NOCASE"},
         {"BottomPlates", " AND MemberName = 'Wall Bottom Plate' COLLATE NOCASE"},
     };
-    ForEachWallRow([&](std::int16_t wallID) {
+    ForEachWallInGrid([&](std::int16_t wallID) {
         CurrentWallID = wallID;
         for (const Kind& k : kKinds)
             for (int w : kWallWidths)

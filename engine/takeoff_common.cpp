@@ -1,6 +1,5 @@
 #include "engine/takeoff_common.h"
 #include "core/app_state.h"
-#include "core/project_view.h"
 #include "engine/engine_common.h"
 #include "platform/numbers.h"
 
@@ -105,18 +104,6 @@ Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& member
             total += v.toMoney();
     }
     return total;
-}
-
-void ForEachWallRow(const std::function<void(std::int16_t)>& fn)
-{
-    ProjectView& view = projectView();
-    const int n = view.wallGridRowCount();
-    for (int i = 0; i < n; ++i) {
-        double id = 0;
-        if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        fn(toInt16(id));
-    }
 }
 
 }  // namespace dv

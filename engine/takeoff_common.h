@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace dv {
@@ -49,8 +48,5 @@ void ReadWallGeometry(std::int16_t wallID, WallGeometry& g);
 // MemberType is memberType; extraCondition (a fixed text) narrows them.
 Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType,
                        const QString& extraCondition = QString());
-
-// Walks every row of the wall grid, complete or not: fn(wallID).
-void ForEachWallRow(const std::function<void(std::int16_t)>& fn);
 
 }  // namespace dv

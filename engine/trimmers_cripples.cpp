@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "engine/calculate.h"
 #include "engine/engine_common.h"
+#include "engine/member_numbers.h"
 #include "engine/takeoff_common.h"
 #include "platform/numbers.h"
 
@@ -33,11 +34,7 @@ void parseHeaderName(const QString& name, std::int32_t& opening, QString& positi
     const int comma = name.indexOf(QLatin1Char(','));
     if (comma <= 0)
         return;
-    const QString head = name.left(comma).trimmed();
-    double k = 0;
-    if (!parseStrictNumber(head.mid(7).trimmed(), &k))
-        throw AppError(err::TypeMismatch, QStringLiteral("The header '%1' names no opening number.").arg(name));
-    opening = toInt32(k);
+    opening = MemberNumberOf(name.left(comma).trimmed(), 7);
     const QString tail = name.mid(comma + 1).trimmed();
     const int open = tail.indexOf(QLatin1Char('('));
     const int close = tail.indexOf(QLatin1Char(')'));
@@ -141,7 +138,7 @@ void CalculateTrimmers()
         }
     });
     // Every wall of the grid gets its trimmer totals, 0 when not calculated.
-    ForEachWallRow([](std::int16_t wallID) {
+    ForEachWallInGrid([](std::int16_t wallID) {
         for (int w : kWallWidths)
             UpdateMemberTotal(w, QStringLiteral("Trimmers"), SumMaterialPrice(wallID, w, QStringLiteral("Trimmer")), wallID);
     });

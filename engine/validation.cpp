@@ -3,6 +3,7 @@
 #include "core/project_view.h"
 #include "engine/calculate.h"
 #include "engine/engine_common.h"
+#include "engine/member_numbers.h"
 #include "platform/numbers.h"
 
 namespace dv {
@@ -151,7 +152,7 @@ std::int16_t ValidateHeaders()
                 Opening o;
                 o.roid = rs.field(QStringLiteral("ROID")).toText();
                 o.headers = wholeNumberText(rs.field(QStringLiteral("NumHeaders")), QStringLiteral("The number of headers"));
-                o.number = wholeNumberText(Value::text(o.roid.mid(14).trimmed()), QStringLiteral("The opening number"));
+                o.number = MemberNumberOf(o.roid, 14);
                 openings << o;
             }
         }
