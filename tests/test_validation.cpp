@@ -102,6 +102,22 @@ TEST_F(ValidationTest, EaveStudsAreCheckedByCentreStretchAndAWallWithNoStudRowIs
     EXPECT_EQ(findings(), (QStringList{QStringLiteral("Stud/1/8"), QStringLiteral("Stud/3/10")}));
 }
 
+TEST_F(ValidationTest, AnyWallWithoutAStudRowIsShortAndMemberTypesMatchWithoutCase)
+{
+    // A gable wall whose layout asks for no row at all still needs its studs.
+    addGableWall(1, QStringLiteral("Gable"), 10, 20, 30, 6, 0, QStringLiteral("EXPOSURE B"), 1, QString(), 0);
+    studInfo(1, 0, QStringLiteral("No"));
+    addEaveWall(2, QStringLiteral("Eave"), 10, 30, 24, QStringLiteral("EXPOSURE B"), 1, QString(), 0);
+    studInfo(2, 0, QStringLiteral("Yes"));
+    rows(2, 6, QStringLiteral("STUD"), 1);
+    rows(2, 10, QStringLiteral("stud"), 1);
+    check(1);
+    check(2);
+    EXPECT_EQ(dv::ValidateStuds(), 0);
+    EXPECT_EQ(findings(), (QStringList{QStringLiteral("Stud/1/6"), QStringLiteral("Stud/1/8"), QStringLiteral("Stud/1/10"),
+                                       QStringLiteral("Stud/2/8")}));
+}
+
 TEST_F(ValidationTest, ColumnsNeedExactlyOneRowAndRemovedColumnsArePassedOver)
 {
     addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
