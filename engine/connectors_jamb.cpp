@@ -12,7 +12,8 @@ namespace {
 std::optional<std::int32_t> headerCount(std::int16_t wallID)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ROID, NumHeaders FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' COLLATE NOCASE ORDER BY rowid"));
+        "SELECT ROID, NumHeaders FROM Header_Information WHERE WallID = ? AND NumHeaders <> 'NA' COLLATE NOCASE "
+        "ORDER BY rowid"));
     st.bind(1, static_cast<long long>(wallID));
     Recordset rs = DbConnection.query(st);
     if (rs.eof())
@@ -112,7 +113,8 @@ void CalculateJambExtensions()
     std::int32_t mfrID = 0;
     std::int32_t method = 0;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
+        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ")
+                  + sqlNumber(SelectedProfileID());
         Recordset rs = DbConnection.query(SqlText);
         if (!rs.eof()) {
             hours[0] = hoursField(rs, QStringLiteral("Jamb2x6L"));

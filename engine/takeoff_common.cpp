@@ -93,7 +93,8 @@ void ReadWallGeometry(std::int16_t wallID, WallGeometry& g)
 Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType, const QString& extraCondition)
 {
     PreparedStatement& st = DbConnection.cached(
-        QStringLiteral("SELECT TotalPrice FROM Material_List WHERE MemberType = ? COLLATE NOCASE AND WallWidth = ? AND WallID = ?")
+        QStringLiteral("SELECT TotalPrice FROM Material_List WHERE MemberType = ? COLLATE NOCASE AND WallWidth = ? "
+                       "AND WallID = ?")
         + extraCondition);
     st.bind(1, memberType).bind(2, wallWidth).bind(3, static_cast<long long>(wallID));
     Recordset rs = DbConnection.query(st);

@@ -17,8 +17,8 @@ struct HeaderRow {
 QList<HeaderRow> headerRows(std::int16_t wallID, int w)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT StudSpacing, MemberName FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Header' COLLATE NOCASE "
-        "ORDER BY rowid"));
+        "SELECT StudSpacing, MemberName FROM Material_List WHERE WallID = ? AND WallWidth = ? "
+        "AND MemberType = 'Header' COLLATE NOCASE ORDER BY rowid"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, w);
     Recordset rs = DbConnection.query(st);
     QList<HeaderRow> rows;
@@ -49,7 +49,8 @@ struct Opening {
 std::optional<Opening> findOpening(std::int16_t wallID, std::int32_t k)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ColIDLeft, ColIDRight, AverageROHeight FROM Header_Information WHERE WallID = ? AND ROID = ? COLLATE NOCASE"));
+        "SELECT ColIDLeft, ColIDRight, AverageROHeight FROM Header_Information "
+        "WHERE WallID = ? AND ROID = ? COLLATE NOCASE"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, QStringLiteral("Rough Opening %1").arg(k));
     Recordset rs = DbConnection.query(st);
     if (rs.eof())
@@ -91,8 +92,8 @@ void CalculateTrimmers()
             for (const HeaderRow& h : headerRows(wallID, w)) {
                 double n = 0;
                 if (!parseStrictNumber(h.studSpacing, &n))
-                    throw AppError(err::TypeMismatch,
-                                   QStringLiteral("The trimmer count '%1' of %2 is not a number.").arg(h.studSpacing, h.memberName));
+                    throw AppError(err::TypeMismatch, QStringLiteral("The trimmer count '%1' of %2 is not a number.")
+                                                       .arg(h.studSpacing, h.memberName));
                 n = roundHalfEven(n);
                 parseHeaderName(h.memberName, opening, position);
                 // An opening gets its trimmers once, from its top header.
@@ -162,7 +163,8 @@ void CalculateCripples()
             double spacing = 0;
             {
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT StudSpacing FROM Material_List WHERE WallID = ? AND WallWidth = ? AND MemberType = 'Stud' COLLATE NOCASE "
+                    "SELECT StudSpacing FROM Material_List WHERE WallID = ? AND WallWidth = ? "
+                    "AND MemberType = 'Stud' COLLATE NOCASE "
                     "AND (MemberName IS NULL OR MemberName <> 'Corner Stud' COLLATE NOCASE) ORDER BY rowid"));
                 st.bind(1, static_cast<long long>(wallID)).bind(2, w);
                 Recordset rs = DbConnection.query(st);
@@ -186,7 +188,8 @@ void CalculateCripples()
                 for (; !rs.eof(); rs.moveNext()) {
                     const QString roid = rs.field(0).toText();
                     openings << Open{numberField(rs, QStringLiteral("ROWidth"), QStringLiteral("The width of ") + roid),
-                                     numberField(rs, QStringLiteral("AverageROHeight"), QStringLiteral("The height of ") + roid),
+                                     numberField(rs, QStringLiteral("AverageROHeight"),
+                                                 QStringLiteral("The height of ") + roid),
                                      roundHalfEven(numberField(rs, QStringLiteral("NumHeaders"),
                                                                QStringLiteral("The number of headers of ") + roid))};
                 }

@@ -57,7 +57,8 @@ std::int16_t ValidateStuds()
             }
         }
         {
-            PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
+            PreparedStatement& st =
+                DbConnection.cached(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
             st.bind(1, static_cast<long long>(wallID));
             Recordset rs = DbConnection.query(st);
             if (!rs.eof()) {
@@ -69,7 +70,8 @@ std::int16_t ValidateStuds()
         const int corner = corners > 0 ? 1 : 0;
         for (int w : kWallWidths) {
             PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                "SELECT Count(*) FROM Material_List WHERE MemberType = 'Stud' COLLATE NOCASE AND WallWidth = ? AND WallID = ?"));
+                "SELECT Count(*) FROM Material_List WHERE MemberType = 'Stud' COLLATE NOCASE "
+                "AND WallWidth = ? AND WallID = ?"));
             st.bind(1, w).bind(2, static_cast<long long>(wallID));
             const long long count = countRows(st);
             bool short_;
@@ -109,7 +111,8 @@ std::int16_t ValidateColumns()
             st.bind(1, static_cast<long long>(wallID));
             Recordset rs = DbConnection.query(st);
             for (; !rs.eof(); rs.moveNext()) {
-                if (rs.field(QStringLiteral("ColumnHeight")).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
+                const QString height = rs.field(QStringLiteral("ColumnHeight")).toText();
+                if (height.compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
                     continue;
                 columns << rs.field(QStringLiteral("ColumnID")).toText();
             }
@@ -117,7 +120,8 @@ std::int16_t ValidateColumns()
         for (int w : kWallWidths) {
             for (const QString& columnID : columns) {
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Column' COLLATE NOCASE AND WallWidth = ? AND WallID = ? "
+                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Column' COLLATE NOCASE "
+                    "AND WallWidth = ? AND WallID = ? "
                     "AND MemberName = ? COLLATE NOCASE"));
                 st.bind(1, w).bind(2, static_cast<long long>(wallID)).bind(3, columnID);
                 if (countRows(st) != 1) {
@@ -161,7 +165,8 @@ std::int16_t ValidateHeaders()
                 // "Header 1," must not match "Header 10," or "Header 11,".
                 const QString prefix = QStringLiteral("Header %1,").arg(o.number);
                 PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Header' COLLATE NOCASE AND WallWidth = ? AND WallID = ? "
+                    "SELECT Count(*) FROM Material_List WHERE MemberType = 'Header' COLLATE NOCASE "
+                    "AND WallWidth = ? AND WallID = ? "
                     "AND substr(MemberName, 1, length(?)) = ? COLLATE NOCASE"));
                 st.bind(1, w).bind(2, static_cast<long long>(wallID)).bind(3, prefix).bind(4, prefix);
                 if (countRows(st) != o.headers) {
