@@ -9,6 +9,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvValidationResults.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvPlzWait.h"
@@ -658,12 +659,11 @@ void frmDorvMain::closePleaseWait()
         delete plzWait_.data();
 }
 
-// The validation results are a window of their own; until it is part of
-// the program a stand-in is shown, modally, in its place.
+// Modal: the calculation goes on when the user closes it.
 void frmDorvMain::showValidationResults()
 {
-    PendingWindow results(appTitle() + QStringLiteral(" [Validation Results]"), this);
-    results.exec();
+    frmDorvValidationResults results(this);
+    results.showModal();
 }
 
 }  // namespace dv
