@@ -22,4 +22,33 @@ extern QString gLastDisplayText;
 bool IsWithinTolerance(double a, double b, float tol);
 QString FixTrailingDecimal(const QString& text, int wholeOnly);
 
+// The shared worker of both directions. Reads `input` (a bare number means
+// what `inputType` says: 3 millimetres, 4/9 metres, 6/8/999 inches, any other
+// code feet), leaves the inches read in `value` and returns that length as
+// text in form `outputType`: 0 feet-inches-sixteenths, 6 decimal inches with
+// `format` ("#0.00"; "#0.000" when empty). Text holding a character no
+// length can hold gives "INVALID" and 0.
+QString FormattedOutput(const QString& input, int inputType, int outputType, double& value,
+                        const QString& format, int unmarkedAsInches = 0);
+// Inches for a feet-inches-sixteenths text without "/"; unitClass 5 reads a
+// lone number as feet, 6 as inches.
+double dFtInSxValue(const QString& text, int unitClass);
+// The user's decimal separator ("" when it cannot be read).
+QString GetDecimalSeparator();
+// The text before the first NUL; "" when the text holds none.
+QString TrimAtNull(const QString& text);
+// Collapses runs of spaces and drops a space before a mark, the decimal
+// separator or "/", and the first space after a "/".
+QString NormalizeSpaces(const QString& text);
+// Every "," replaced by ".".
+QString CommaToPoint(const QString& text);
+// The leading number of a text: blanks, tabs and line feeds skipped
+// anywhere, "." as decimal point whatever the locale, E or D exponent; 0
+// when the text starts with no number. AppError Overflow when the number is
+// beyond the double range.
+double LeadingNumber(const QString& text);
+// True when the text is a number under the user's locale (blanks around,
+// sign, digit grouping, one decimal separator, exponent).
+bool IsNumericText(const QString& text);
+
 }  // namespace dv
