@@ -1,11 +1,18 @@
 // The length translator: typed dimension text to inches and back.
 #include "core/translator.h"
 #include "platform/app_error.h"
+#include "tests/test_support.h"
 
 #include <QLocale>
+#include <limits>
+#include <ostream>
+#include <utility>
 #include <gtest/gtest.h>
 
 using namespace dv;
+
+// Failures show the text, not its bytes.
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -210,4 +217,135 @@ TEST_F(TranslatorTest, WorkerReadsUnitsByInputClassAndRendersDecimalInches)
     v = 5;
     EXPECT_EQ(FormattedOutput(QStringLiteral("   "), 5, 6, v, QStringLiteral("#0.00")), QString());
     EXPECT_EQ(v, 0);
+}
+
+namespace {
+struct DisplayCase {
+    double inches;
+    const char* text;
+    double shown;  // gLastDisplayValue afterwards
+};
+}  // namespace
+
+TEST_F(TranslatorTest, DisplaysFeetInchesAndReducedSixteenths)
+{
+    const DisplayCase cases[] = {
+        {150.5, "12' 6 1/2\"", 150.5},
+        {144, "12'", 144},
+        {150, "12' 6\"", 150},
+        {6.5, "6 1/2\"", 6.5},
+        {0.5, "1/2\"", 0.5},
+        {12.0625, "1' 1/16\"", 12.0625},
+        {3.1875, "3 3/16\"", 3.1875},
+        {12.125, "1' 1/8\"", 12.125},
+        {0.75, "3/4\"", 0.75},
+        {7, "7\"", 7},
+        {0, "0", 0},
+        {0.03, "0", 0},
+        {0.03125, "0", 0},      // half a sixteenth goes to the even neighbour, 0
+        {0.09375, "1/8\"", 0.09375},  // one and a half go to 2
+        {150.53125, "12' 6 1/2\"", 150.53125},
+        {150.59375, "12' 6 5/8\"", 150.59375},
+        {143.99, "12'", 143.99},  // 16 sixteenths carry into 12 inches, which carry into a foot
+        {11.99, "1'", 11.99},
+        {-150.5, "-12' 6 1/2\"", -150.5},
+        {-0.01, "0", 0},
+        {150.53, "12' 6 1/2\"", 150.53},  // what is kept is not rounded to the display
+        {1000000, "83333' 4\"", 1000000},
+        {0.000015, "0", 0},     // written in exponent form first
+        {1.0 / 3.0, "5/16\"", 0.333333333333333},
+    };
+    for (const DisplayCase& c : cases) {
+        SCOPED_TRACE(c.inches);
+        const QString text = FormatInchesForDisplay(c.inches);
+        EXPECT_EQ(text, QString::fromUtf8(c.text));
+        EXPECT_EQ(gLastDisplayText, text);
+        EXPECT_NEAR(gLastDisplayValue, c.shown, 1e-12);
+    }
+}
+
+TEST_F(TranslatorTest, DisplayRefusesWhatIsNotALength)
+{
+    EXPECT_EQ(errorOf([] { FormatInchesForDisplay(std::numeric_limits<double>::quiet_NaN()); }), err::BadValue);
+    EXPECT_EQ(errorOf([] { FormatInchesForDisplay(std::numeric_limits<double>::infinity()); }), err::BadValue);
+    // Feet beyond 32 bits cannot be shown.
+    EXPECT_EQ(errorOf([] { FormatInchesForDisplay(1e15); }), err::Overflow);
+    // A failed call leaves the last display as it was.
+    FormatInchesForDisplay(150);
+    EXPECT_EQ(errorOf([] { FormatInchesForDisplay(1e300); }), err::Overflow);
+    EXPECT_EQ(gLastDisplayText, "12' 6" + kInch);
+    EXPECT_DOUBLE_EQ(gLastDisplayValue, 150);
+}
+
+TEST_F(TranslatorTest, DisplayUnderACommaLocale)
+{
+    useLocale(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(FormatInchesForDisplay(150.5), "12' 6 1/2" + kInch);
+    EXPECT_DOUBLE_EQ(gLastDisplayValue, 150.5);
+    EXPECT_EQ(FormatInchesForDisplay(-0.5), "-1/2" + kInch);
+    double v = 0;
+    EXPECT_EQ(FormattedOutput(QStringLiteral("150,5"), 6, 6, v, QStringLiteral("#0.00")), "150,50" + kInch);
+    EXPECT_EQ(FixTrailingDecimal(QStringLiteral("12,"), 0), QStringLiteral("12,0"));
+}
+
+TEST_F(TranslatorTest, TypedTextRoundTripsToItsDisplay)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"12 6 8", "12' 6 1/2\""}, {"12'6", "12' 6\""},   {"6 1/2\"", "6 1/2\""},
+        {"1/2", "6\""},            {"305mm", "1'"}, {"25.4mm", "1\""},       {"12.5", "12' 6\""},
+        {"", "0"},                 {"3/16\"", "3/16\""},   {"-12' 6 1/2\"", "-12' 6 1/2\""},
+        {"300", "300'"},           {"0.0003", "0"},        {"1 m", "3' 3 3/8\""},
+    };
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        const QString text = FormatInchesForDisplay(ConvertInputToInches(QString::fromUtf8(typed)));
+        EXPECT_EQ(text, QString::fromUtf8(shown));
+        // What is shown reads back to the same display.
+        EXPECT_EQ(FormatInchesForDisplay(ConvertInputToInches(text)), text);
+    }
+}
+
+TEST_F(TranslatorTest, SmallDisplayRoutines)
+{
+    EXPECT_TRUE(IsWithinTolerance(16, 16, 0.01f));
+    EXPECT_TRUE(IsWithinTolerance(15.995, 16, 0.01f));
+    EXPECT_FALSE(IsWithinTolerance(15.98, 16, 0.01f));
+    EXPECT_FALSE(IsWithinTolerance(16, 16.01, 0.01f));  // both bounds strict
+    EXPECT_EQ(FixTrailingDecimal(QString(), 0), QStringLiteral("0"));
+    EXPECT_EQ(FixTrailingDecimal(QStringLiteral("12."), 0), QStringLiteral("12.0"));
+    EXPECT_EQ(FixTrailingDecimal(QStringLiteral("12."), 1), QStringLiteral("12"));
+    EXPECT_EQ(FixTrailingDecimal(QStringLiteral("12' 6\""), 0), QStringLiteral("12' 6\""));
+    double v = 0;
+    EXPECT_EQ(FormattedOutput(QStringLiteral("150.5"), 6, 0, v, QString()), "12' 6 1/2" + kInch);
+    EXPECT_EQ(FormattedOutput(QStringLiteral("12.5"), 5, 0, v, QString()), "12' 6" + kInch);
+    EXPECT_EQ(errorOf([&] { FormattedOutput(QStringLiteral("1"), 5, 3, v, QString()); }), err::InvalidProcedureCall);
+}
+
+// A length typed into the wall editor is kept in feet and shown again from
+// the stored value.
+class StoredLengthTest : public dvtest::DbTest {};
+
+TEST_F(StoredLengthTest, StoredFeetComeBackAsTheTypedDisplay)
+{
+    QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::pair<const char*, const char*> cases[] = {
+        {"12' 6 1/2\"", "12' 6 1/2\""}, {"30", "30'"}, {"1/16\"", "1/16\""},
+        {"299 11 15", "299' 11 15/16\""}, {"8' 3/8\"", "8' 3/8\""},
+    };
+    int id = 0;
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        ++id;
+        FormatInchesForDisplay(ConvertInputToInches(QString::fromUtf8(typed)));
+        const double feet = gLastDisplayValue / 12;
+        gLastDisplayValue = 0;
+        addEaveWall(id, QStringLiteral("W%1").arg(id), 10, feet, 24);
+
+        const dv::Value stored =
+            scalar(QStringLiteral("SELECT WallLength FROM General_Information WHERE WallID = %1").arg(id));
+        EXPECT_EQ(FormatInchesForDisplay(ConvertInputToInches(stored.toText())), QString::fromUtf8(shown));
+        EXPECT_NEAR(gLastDisplayValue, feet * 12, 1e-9);
+    }
+    QLocale::setDefault(saved);
 }
