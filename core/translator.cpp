@@ -119,6 +119,17 @@ QString pointFormat(double v)
     return s;
 }
 
+// Decimal commas, and the user's own separator where it is neither "," nor
+// ".", written as "." so that numbers read the same in every locale.
+QString withPoint(const QString& t)
+{
+    QString s = CommaToPoint(t);
+    const QString sep = GetDecimalSeparator();
+    if (!sep.isEmpty() && sep != QLatin1String(".") && sep != QLatin1String(","))
+        s.replace(sep, QLatin1String("."));
+    return s;
+}
+
 bool holdsInvalidCharacter(const QString& t)
 {
     static const QString invalid = QStringLiteral("ABCDEGHJLOPQRSUVWXYZ`~!@#$%&_|\\{};:<>?");
@@ -529,13 +540,9 @@ QString FormattedOutput(const QString& input, int inputType, int outputType, dou
     // Exponent notation is written out first so that its letter is not
     // taken for a unit. The number may carry the user's decimal separator.
     if (t.contains(QLatin1Char('E')))
-        t = pointFormat(LeadingNumber(CommaToPoint(t)));
+        t = pointFormat(LeadingNumber(withPoint(t)));
 
-    t = CommaToPoint(t);
-    const QString sep = GetDecimalSeparator();
-    if (!sep.isEmpty() && sep != QLatin1String(".") && sep != QLatin1String(","))
-        t.replace(sep, QLatin1String("."));
-    t = trimSpaces(t).toUpper();
+    t = trimSpaces(withPoint(t)).toUpper();
     value = 0;
     if (t.isEmpty())
         return QString();

@@ -2,6 +2,7 @@
 #include "core/input_filters.h"
 #include "core/translator.h"
 #include "platform/app_error.h"
+#include "tests/qstring_print.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 
 using namespace dv;
 
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -90,6 +90,7 @@ TEST_F(InputFilterTest, LengthCapOnTheLeadingNumber)
         // Inches alone: the leading number is inches too.
         {"400 1/2\"", "400 1/2\""},
         {"3700.5\"", "3600.5\""},
+        {"301.5\"", "301.5\""},
         {"4000 1/2\"", "3600 1/2\""},
         // No number before the first marker: left as typed.
         {".5", ".5"},

@@ -1,6 +1,7 @@
 // The length translator: typed dimension text to inches and back.
 #include "core/translator.h"
 #include "platform/app_error.h"
+#include "tests/qstring_print.h"
 #include "tests/test_support.h"
 
 #include <QLocale>
@@ -11,8 +12,6 @@
 
 using namespace dv;
 
-// Failures show the text, not its bytes.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -156,6 +155,19 @@ TEST_F(TranslatorTest, FollowsTheUsersDecimalSeparator)
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("12'6,5\"")), 150.5);
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("1,5e1")), 180);
     EXPECT_EQ(errorOf([] { ConvertInputToInches(QStringLiteral("1,2,3")); }), err::InvalidInputFormat);
+}
+
+TEST_F(TranslatorTest, ReadsAndShowsUnderASeparatorThatIsNeitherPointNorComma)
+{
+    useLocale(QLocale::Arabic, QLocale::SaudiArabia);
+    const QString sep = GetDecimalSeparator();
+    ASSERT_NE(sep, QStringLiteral("."));
+    ASSERT_NE(sep, QStringLiteral(","));
+    EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("12.5")), 150);
+    EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("12'6.5\"")), 150.5);
+    EXPECT_EQ(FormatInchesForDisplay(150.5), "12' 6 1/2" + kInch);
+    EXPECT_EQ(FormatInchesForDisplay(0.000015), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(gLastDisplayValue, 0);
 }
 
 TEST_F(TranslatorTest, SmallRoutines)
