@@ -60,8 +60,16 @@ QString FilterPastedLengthText(const QString& text)
 
 QString FilterPastedNumericText(const QString& text) { return filterText(text, numericKeyKept); }
 
-QString LimitLengthText(const QString& text)
+QString LimitLengthText(const QString& typed)
 {
+    // Spaces before the number do not change what is read, so they do not
+    // hide the number from the cap either; they are given back as typed.
+    int lead = 0;
+    while (lead < typed.size() && typed[lead] == QLatin1Char(' '))
+        ++lead;
+    if (lead > 0)
+        return typed.left(lead) + LimitLengthText(typed.mid(lead));
+    const QString& text = typed;
     const QChar inchMark(QLatin1Char('"'));
     int m = 0;
     for (QChar marker : {QChar(QLatin1Char(' ')), inchMark, QChar(QLatin1Char('\'')), QChar(QLatin1Char('/')),
@@ -80,7 +88,7 @@ QString LimitLengthText(const QString& text)
 
     const QString before = text.left(m - 1);
     // Nothing to cap when no number stands before the first marker (".5",
-    // " 12", "\"6"): the translator reads the text as it is.
+    // "\"6"): the translator reads the text as it is.
     if (before.trimmed().isEmpty())
         return text;
     const double leading = LocaleNumberValue(before);

@@ -7,10 +7,15 @@ namespace dv {
 
 // Reads a typed length ("12' 6 1/2\"", "12 6 8", "2.5", "300mm", "") and
 // returns inches. A bare number is feet. Raises AppError InvalidInputFormat
-// "Invalid Input string format." on text it cannot read.
+// "Invalid Input string format." on text it cannot read; a fraction over 0
+// raises error 11 "Division by zero", marks in an order no length is written
+// in InvalidProcedureCall, numbers too large for their parts Overflow.
 double ConvertInputToInches(const QString& text, int sizeClass = 0);
 
-// Inches to display text such as "12' 6 1/2\"" (sixteenths, reduced).
+// Inches to display text such as "12' 6 1/2\"" (sixteenths, reduced, a half
+// sixteenth to the even neighbour); "0" below half a sixteenth. Leaves the
+// length and the text in gLastDisplayValue and gLastDisplayText. BadValue for
+// a length that is not finite, Overflow for feet beyond 32 bits.
 QString FormatInchesForDisplay(double inches);
 
 // The length of the last FormatInchesForDisplay call (0 after a reset).

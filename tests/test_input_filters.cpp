@@ -94,7 +94,11 @@ TEST_F(InputFilterTest, LengthCapOnTheLeadingNumber)
         {"4000 1/2\"", "3600 1/2\""},
         // No number before the first marker: left as typed.
         {".5", ".5"},
-        {" 400", " 400"},
+        {"   ", "   "},
+        // Spaces before the number do not hide it.
+        {" 400", " 300"},
+        {"  400' 6", "  300' 6"},
+        {" 250", " 250"},
         {"\"400", "\"400"},
         {"/400", "/400"},
         {"", ""},
@@ -107,7 +111,7 @@ TEST_F(InputFilterTest, LengthCapOnTheLeadingNumber)
 
 TEST_F(InputFilterTest, CappedTextReadsAsAtMostAboutThreeHundredFeet)
 {
-    for (const char* typed : {"9999", "9999'", "99999\"", "9999 11 15", "9999' 11 1/2\"", "99999 1/2\"",
+    for (const char* typed : {"9999", " 9999", "9999'", "99999\"", "9999 11 15", "9999' 11 1/2\"", "99999 1/2\"",
                               "99999.5\"", "9999.99"}) {
         SCOPED_TRACE(typed);
         const double inches = ConvertInputToInches(LimitLengthText(QString::fromUtf8(typed)));
