@@ -28,7 +28,7 @@ double CNotationNumber(const char* text)
     // strtod follows LC_NUMERIC, which the toolkit sets from the user's
     // environment; these texts always use ".".
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(text, nullptr, cLocale);
+    return cLocale != locale_t(nullptr) ? strtod_l(text, nullptr, cLocale) : std::strtod(text, nullptr);
 }
 
 LocaleNumber ParseLocaleNumber(const QString& text, double* out)

@@ -632,7 +632,7 @@ QString FormattedOutput(const QString& input, int inputType, int outputType, dou
         value = length;
         result = trimSpaces(rendered);
     }
-    if (LeadingNumber(CommaToPoint(rendered)) == 0) {
+    if (LeadingNumber(withPoint(rendered)) == 0) {
         result = QStringLiteral("0");
         value = 0;
     }

@@ -165,6 +165,8 @@ TEST_F(TranslatorTest, ReadsAndShowsUnderASeparatorThatIsNeitherPointNorComma)
     ASSERT_NE(sep, QStringLiteral(","));
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("12.5")), 150);
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("12'6.5\"")), 150.5);
+    EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("1/2\"")), 0.5);
+    EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("0.04")), 0.48);
     EXPECT_EQ(FormatInchesForDisplay(150.5), "12' 6 1/2" + kInch);
     EXPECT_EQ(FormatInchesForDisplay(0.000015), QStringLiteral("0"));
     EXPECT_DOUBLE_EQ(gLastDisplayValue, 0);

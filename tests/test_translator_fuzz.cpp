@@ -118,8 +118,10 @@ class TranslatorFuzzTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        QLocale::setDefault(GetParam() == 0 ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                            : QLocale(QLocale::German, QLocale::Germany));
+        const QLocale locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                   QLocale(QLocale::German, QLocale::Germany),
+                                   QLocale(QLocale::Arabic, QLocale::SaudiArabia)};
+        QLocale::setDefault(locales[GetParam()]);
     }
     void TearDown() override
     {
@@ -173,4 +175,18 @@ TEST_P(TranslatorFuzzTest, EveryDisplayReadsBackToItself)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PointAndComma, TranslatorFuzzTest, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(DecimalSeparators, TranslatorFuzzTest, ::testing::Values(0, 1, 2));
+
+TEST_P(TranslatorFuzzTest, TypedDecimalsReadTheSameInEveryLocale)
+{
+    std::mt19937 rng(11u + static_cast<unsigned>(GetParam()));
+    std::uniform_int_distribution<int> hundredths(1, 360000);
+    for (int i = 0; i < 5000; ++i) {
+        const double x = hundredths(rng) / 100.0;
+        const QString typed = QString::number(x, 'f', 2);
+        ASSERT_NEAR(ConvertInputToInches(typed + QLatin1Char('"')), x, 1e-9) << typed.toStdString();
+        ASSERT_NEAR(ConvertInputToInches(typed), x * 12, 1e-9) << typed.toStdString();
+        ASSERT_NEAR(ConvertInputToInches(QStringLiteral("1' ") + typed + QLatin1Char('"')), 12 + x, 1e-9)
+            << typed.toStdString();
+    }
+}
