@@ -46,8 +46,10 @@ W* named(W* w, const char* name)
 QLabel* pictureLabel(QWidget* parent, const char* name, const QString& caption = QString())
 {
     auto* l = named(new QLabel(caption, parent), name);
-    l->setAttribute(Qt::WA_TranslucentBackground);
+    // On the paper of the pictures, so the text reads over its line.
+    l->setAutoFillBackground(true);
     QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, QColor(250, 250, 246));
     pal.setColor(QPalette::WindowText, QColor(20, 50, 140));
     l->setPalette(pal);
     QFont f = l->font();
@@ -95,7 +97,7 @@ void frmDorvMain::buildWallEditor()
     lblColumnIDLeft = pictureLabel(fraPictures, "lblColumnIDLeft", QStringLiteral("Column ID Left"));
     lblColumnIDRight = pictureLabel(fraPictures, "lblColumnIDRight", QStringLiteral("Column ID Right"));
     lblColumnIDLeft->move(8, 356);
-    lblColumnIDRight->move(138, 372);
+    lblColumnIDRight->move(kMemberPictureAt.x() + 232 - lblColumnIDRight->width(), 372);
     // The headers of the member picture are stacked from the top; each
     // label sits on its header with a guide to the header's far end.
     Label17 = pictureLabel(fraPictures, "Label17", QStringLiteral("Header #1"));
@@ -103,6 +105,8 @@ void frmDorvMain::buildWallEditor()
     Label11 = pictureLabel(fraPictures, "Label11", QStringLiteral("Header #3"));
     const int headerLeft = kMemberPictureAt.x() + 53, headerRight = kMemberPictureAt.x() + 213;
     QLabel* headers[] = {Label17, Label16, Label11};
+    for (QLabel* l : headers)
+        l->setAutoFillBackground(false);  // written on the header itself
     QFrame** lines[] = {&Line5, &Line4, &Line2};
     const char* lineNames[] = {"Line5", "Line4", "Line2"};
     for (int i = 0; i < 3; ++i) {

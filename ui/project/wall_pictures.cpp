@@ -248,11 +248,22 @@ QImage drawWallPicture(WallPicture picture)
     return QImage();
 }
 
+namespace {
+QString& pictureFolder()
+{
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+void setPictureFolder(const QString& folder) { pictureFolder() = folder; }
+
 void loadPicture(QLabel* image, WallPicture picture)
 {
     if (!image)
         return;
-    const QPixmap pixmap(programFolder() + QLatin1Char('/') + wallPictureFileName(picture));
+    const QString folder = pictureFolder().isEmpty() ? programFolder() : pictureFolder();
+    const QPixmap pixmap(folder + QLatin1Char('/') + wallPictureFileName(picture));
     if (pixmap.isNull())
         image->clear();
     else

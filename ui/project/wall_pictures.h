@@ -29,5 +29,8 @@ constexpr QPoint kMemberPictureAt(8, 32);
 // Loads the named picture from the program folder into the image control;
 // a file that is missing or unreadable leaves the control blank.
 void loadPicture(QLabel* image, WallPicture picture);
+// The folder the pictures are loaded from: the program folder, unless a
+// test sets another (an empty text restores the program folder).
+void setPictureFolder(const QString& folder);
 
 }  // namespace dv
