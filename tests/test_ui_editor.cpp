@@ -230,6 +230,23 @@ TEST_F(EditorTest, RemoveTakesTheSelectedWallWhereverCodeMovedTheCurrentRow)
     EXPECT_EQ(wallIDs(), QStringList({"1", "3"}));
 }
 
+TEST_F(EditorTest, RemoveCaptionFollowsTheSelectionWhateverMovesIt)
+{
+    showActive();
+    addWall(QStringLiteral("North"));
+    addWall(QStringLiteral("South"));
+    select(QStringLiteral("North"));
+    // The keyboard moves the selection without a click.
+    w->grdWallSystemInformation->setFocus();
+    w->grdWallSystemInformation->setCurrentCell(0, 1);
+    QTest::keyClick(w->grdWallSystemInformation, Qt::Key_Down);
+    ASSERT_EQ(w->grdWallSystemInformation->selectedRow(), 1);
+    EXPECT_EQ(w->cmdRemoveWallSystem->text(), QStringLiteral("Remove South"));
+    w->cmdRemoveWallSystem_Click();
+    EXPECT_EQ(wallIDs(), QStringList({"1"}));
+    EXPECT_EQ(w->cmdRemoveWallSystem->text(), QStringLiteral("Remove"));
+}
+
 TEST_F(EditorTest, CopyTakesANumberNoWallHoldsAndACancelChangesNothing)
 {
     addWall(QStringLiteral("North"));
@@ -817,6 +834,18 @@ TEST_F(EditorTest, ReturnPressesTheAddButtonOfTheMemberPage)
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(pressed, 1);
+    // A list open on the page takes Return to pick its row.
+    auto* list = new dv::DataCombo({QStringLiteral("ColumnID")}, 0, w->fraColumnsPage);
+    list->setObjectName(QStringLiteral("cboColumnID"));
+    list->addRow(QStringLiteral("|Column 1|"));
+    list->show();
+    list->setFocus();
+    list->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(pressed, 1);
+    EXPECT_EQ(list->text(), QStringLiteral("Column 1"));
 }
 
 TEST_F(EditorTest, EachSectionHasItsKeyboardOrderAndFirstFocus)

@@ -241,6 +241,7 @@ protected:
 
     void closeEvent(QCloseEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void buildMenus();

@@ -25,7 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -251,17 +251,34 @@ void frmDorvMain::buildWallEditor()
     attachNumberBox(txtCorners, &frmDorvMain::txtCorners_LostFocus);
     attachMemberPageInputs();
 
-    // Return presses the Add button of the columns or rough-openings page.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* sc = new QShortcut(QKeySequence(key), SSTab1);
-        sc->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(sc, &QShortcut::activated, this, [this] { pressDefaultButton(); });
+}
+
+// Return that no control of a member page took for itself (an open list
+// takes it to pick its row) presses that page's Add button.
+void frmDorvMain::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && SSTab2->currentIndex() == WallEditorPage) {
+        QWidget* f = focusWidget();
+        if (f && SSTab1->currentWidget() && SSTab1->currentWidget()->isAncestorOf(f)) {
+            pressDefaultButton();
+            e->accept();
+            return;
+        }
     }
+    QMainWindow::keyPressEvent(e);
 }
 
 void frmDorvMain::connectEditorHandlers()
 {
     connect(grdWallSystemInformation, &DataGrid::rowClicked, this, [this] { grdWallSystemInformation_Click(); });
+    // The Remove button always names the wall it would remove, however the
+    // selection moved (keys, or a refill that leaves none).
+    connect(grdWallSystemInformation, &QTableWidget::itemSelectionChanged, this, [this] {
+        if (grdWallSystemInformation->selectedRow() >= 0)
+            grdWallSystemInformation_Click();
+        else
+            setRemoveCaption(QStringLiteral("Remove"));
+    });
     connect(grdWallSystemInformation, &DataGrid::rowDoubleClicked, this,
             [this] { grdWallSystemInformation_DblClick(); });
     connect(cmdAddWallSystem, &QPushButton::clicked, this, &frmDorvMain::cmdAddWallSystem_Click);
