@@ -601,6 +601,32 @@ TEST_F(EditorTest, LengthRuleLeavesEmptyBoxesAloneExceptTheFirstColumnDistance)
     EXPECT_EQ(w->txtWallLength->text(), once);
 }
 
+TEST_F(EditorTest, TypedLengthsAreCappedTranslatedAndStoredInFeet)
+{
+    if (!translatorReadsItsDisplay() || dv::LimitLengthText(QStringLiteral("400")) == QStringLiteral("400"))
+        GTEST_SKIP() << "the length translator is not in place yet";
+    showActive();
+    addWall(QStringLiteral("North"));
+    open(QStringLiteral("North"));
+    type(w->txtWallLength, QStringLiteral("400"));
+    EXPECT_EQ(w->txtWallLength->text(), shown(QStringLiteral("300")));
+    EXPECT_EQ(w->lblPictureWallLength->text(), w->txtWallLength->text());
+    EXPECT_NEAR(centre(w->lblPictureWallLength), 7800 / 15.0, 1.0);
+    EXPECT_EQ(w->lblPictureWallLength->y(), px(5200));
+
+    // Feet, inches and sixteenths, or marks and a fraction: the same length.
+    type(w->txtEaveHeight, QStringLiteral("12 6 8"));
+    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 150.5);
+    const QString first = w->txtEaveHeight->text();
+    type(w->txtEaveHeight, QStringLiteral("12' 6 1/2\""));
+    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 150.5);
+    EXPECT_EQ(w->txtEaveHeight->text(), first);
+    w->cmdAddtoProject_Click();
+    // Numbers reach the statement with 15 significant digits.
+    EXPECT_NEAR(stored(QStringLiteral("EaveHeight"), 1).toDouble(), 150.5 / 12.0, 1e-12);
+    EXPECT_DOUBLE_EQ(stored(QStringLiteral("WallLength"), 1).toDouble(), 300.0);
+}
+
 TEST_F(EditorTest, LengthBoxesLetOnlyLengthCharactersThrough)
 {
     if (placeholderFilters())
