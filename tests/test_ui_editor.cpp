@@ -21,7 +21,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QTemporaryDir>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -677,6 +679,29 @@ TEST_F(EditorTest, EditingKeysAndShortcutsPassTheFilters)
     box->clear();
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), QStringLiteral("12 6 8"));
+}
+
+TEST_F(EditorTest, PastingFromTheBoxMenuMeetsTheSameRules)
+{
+    showActive();
+    addWall(QStringLiteral("North"));
+    open(QStringLiteral("North"));
+    QLineEdit* box = w->txtEaveHeight;
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("12x' 6-"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(box, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text().section(QLatin1Char('\t'), 0, 0) == QCoreApplication::translate("QLineEdit", "&Paste"))
+            paste = a;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(box->text(), dv::FilterPastedLengthText(QStringLiteral("12x' 6-")));
+    EXPECT_FALSE(box->acceptDrops());
 }
 
 TEST_F(EditorTest, FocusLeaveRunsOnceWhenAMessageTakesTheFocus)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -78,8 +79,12 @@ private:
     {
         // The box's own menu, with its paste going through the rule.
         QMenu* menu = box_->createStandardContextMenu();
+        // The paste entry is known by its name where Qt gives one, else by
+        // its caption (the one Qt itself uses, in the user's language).
+        const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
         for (QAction* a : menu->actions()) {
-            if (a->objectName() == QLatin1String("edit-paste")) {
+            if (a->objectName() == QLatin1String("edit-paste")
+                || a->text().section(QLatin1Char('\t'), 0, 0) == pasteCaption) {
                 disconnect(a, &QAction::triggered, nullptr, nullptr);
                 connect(a, &QAction::triggered, this, [this] { paste(); });
             }
