@@ -49,7 +49,10 @@ private:
             return true;
         }
         const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (mods != Qt::NoModifier)
+        // Ctrl and Alt together is AltGr on many keyboards: a character.
+        const bool altGr = mods == (Qt::ControlModifier | Qt::AltModifier) && !e->text().isEmpty()
+                           && e->text().at(0).isPrint();
+        if (mods != Qt::NoModifier && !altGr)
             return false;  // a shortcut
         int code = 0;
         if (e->key() == Qt::Key_Backspace)
