@@ -94,6 +94,12 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
 
 frmDorvMain::~frmDorvMain()
 {
+    // The controls go after this body; what they signal while they go
+    // (a page change, a box losing the focus) must not reach the window.
+    tearingDown_ = true;
+    for (QObject* sender : std::initializer_list<QObject*>{SSTab1, SSTab2, grdWallSystemInformation})
+        if (sender)
+            disconnect(sender, nullptr, this, nullptr);
     if (hasProjectView() && &projectView() == static_cast<ProjectView*>(this))
         setProjectView(nullptr);
 }

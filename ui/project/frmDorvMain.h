@@ -286,6 +286,7 @@ private:
     void pressDefaultButton();
 
     std::int16_t editedWallID_ = 0;
+    bool tearingDown_ = false;
     int guardDepth_ = 0;
     std::vector<QPointer<QWidget>> tabChain_;
     QString fileDialogName_;

@@ -305,7 +305,10 @@ void frmDorvMain::attachLengthBox(QLineEdit* box, void (frmDorvMain::*rule)())
     selectAllOnFocus(box);
     installKeyFilter(box, [](int code) { return FilterLengthKey(code); },
                      [](const QString& text) { return FilterPastedLengthText(text); });
-    installFocusLeave(box, [this, rule] { (this->*rule)(); });
+    installFocusLeave(box, [this, rule] {
+        if (!tearingDown_)
+            (this->*rule)();
+    });
 }
 
 void frmDorvMain::attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)())
@@ -320,7 +323,10 @@ void frmDorvMain::attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)())
                          return code;
                      },
                      [](const QString& text) { return FilterPastedNumericText(text); });
-    installFocusLeave(box, [this, rule] { (this->*rule)(); });
+    installFocusLeave(box, [this, rule] {
+        if (!tearingDown_)
+            (this->*rule)();
+    });
 }
 
 void frmDorvMain::attachMemberPageInputs()
