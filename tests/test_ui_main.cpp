@@ -645,13 +645,10 @@ TEST_F(ProjectWindowTest, ManageCustomerProfilesSetsTheFlagAndShowsOneWindow)
 
 TEST_F(ProjectWindowTest, ExposureHelpPicksTheOptionOfTheClickedPictureAndCloses)
 {
-    // The wall editor's exposure options, by their names.
-    auto* b = new QRadioButton(QStringLiteral("Exposure B"), w->fraWallEditor);
-    b->setObjectName(QStringLiteral("optExposureB"));
-    auto* c = new QRadioButton(QStringLiteral("Exposure C"), w->fraWallEditor);
-    c->setObjectName(QStringLiteral("optExposureC"));
-    auto* d = new QRadioButton(QStringLiteral("Exposure D"), w->fraWallEditor);
-    d->setObjectName(QStringLiteral("optExposureD"));
+    // The wall editor's exposure options.
+    QRadioButton* b = w->optExposureB;
+    QRadioButton* c = w->optExposureC;
+    QRadioButton* d = w->optExposureD;
     b->setChecked(true);
 
     w->cmdExposureHelp_Click();
