@@ -84,15 +84,23 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
     SSTab2->addTab(fraProjectView, QStringLiteral("Project Summary Information"));
 
     buildProjectPage();
+    buildWallEditor();
     buildMenus();
     setCentralWidget(SSTab2);
     resize(1060, 780);
     connectHandlers();
+    connectEditorHandlers();
     Form_Load();
 }
 
 frmDorvMain::~frmDorvMain()
 {
+    // The controls go after this body; what they signal while they go
+    // (a page change, a box losing the focus) must not reach the window.
+    tearingDown_ = true;
+    for (QObject* sender : std::initializer_list<QObject*>{SSTab1, SSTab2, grdWallSystemInformation})
+        if (sender)
+            disconnect(sender, nullptr, this, nullptr);
     if (hasProjectView() && &projectView() == static_cast<ProjectView*>(this))
         setProjectView(nullptr);
 }
@@ -317,7 +325,18 @@ void frmDorvMain::connectHandlers()
     connect(chkPricingMarkup, &QCheckBox::clicked, this, &frmDorvMain::chkPricingMarkup_Click);
 }
 
-void frmDorvMain::guard(const std::function<void()>& handler) { runGuarded(this, handler, this); }
+void frmDorvMain::guard(const std::function<void()>& handler)
+{
+    // A handler called by another handler lets its error travel on, so that
+    // the outer one stops where it stands and the error is shown once.
+    if (guardDepth_ > 0) {
+        handler();
+        return;
+    }
+    ++guardDepth_;
+    runGuarded(this, handler, this);
+    --guardDepth_;
+}
 
 // ---------------------------------------------------------------------------
 // Load and close
@@ -347,31 +366,24 @@ void frmDorvMain::LoadCustomerProfileList()
     }
 }
 
-void frmDorvMain::SetTabOrder(const QString& section)
-{
-    // The other sections belong to the wall editor.
-    if (section != QLatin1String("ProjectTab"))
-        return;
-    QWidget* order[] = {txtWallSystemName, cmdAddWallSystem, cmdRemoveWallSystem, cmdCopyWall,
-                        txtProjectName,    txtBuilderName,   cboCustomerProfile,  optDefaultPricingProfile,
-                        optCustomerPricingProfile, chkPricingMarkup};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-}
-
 bool frmDorvMain::focusNextPrevChild(bool next)
 {
-    // The project page's keyboard order is a ring: from the markup check
-    // box back to the wall-system name, and the other way round.
-    if (SSTab2->currentIndex() == ProjectPage) {
-        QWidget* f = focusWidget();
-        if (next && f == chkPricingMarkup) {
-            txtWallSystemName->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!next && f == txtWallSystemName) {
-            chkPricingMarkup->setFocus(Qt::BacktabFocusReason);
-            return true;
+    // The keyboard order of the page shown is a ring over the controls of
+    // the last SetTabOrder, skipping those hidden or disabled.
+    QWidget* f = focusWidget();
+    const int n = static_cast<int>(tabChain_.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (tabChain_[static_cast<std::size_t>(i)] == f)
+            at = i;
+    if (at >= 0) {
+        for (int step = 1; step < n; ++step) {
+            const int i = ((next ? at + step : at - step) % n + n) % n;
+            QWidget* w = tabChain_[static_cast<std::size_t>(i)];
+            if (w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
         }
     }
     return QMainWindow::focusNextPrevChild(next);
@@ -438,6 +450,7 @@ void frmDorvMain::NewProject()
     if (messageBox(kNewQuestion, QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return;
     ResetProjectTables();
+    closeWallEditor();
     RefreshColumnGrid();
     RefreshRoughOpeningGrid();
     RefreshWallSystemGrid();
@@ -453,6 +466,8 @@ void frmDorvMain::OpenProject()
     if (fileDialogName_.isEmpty())
         return;
     openProjectFile(fileDialogName_);
+    // The wall in the editor belonged to the project just replaced.
+    closeWallEditor();
 }
 
 void frmDorvMain::SaveProject(bool fromToolbar)
@@ -559,6 +574,7 @@ void frmDorvMain::showPrintOptionsWindow()
 // The wall editor's lists; they are empty while the editor has none.
 void frmDorvMain::RefreshColumnGrid() {}
 void frmDorvMain::RefreshRoughOpeningGrid() {}
+void frmDorvMain::LoadSupportColumnLists() {}
 
 // ---------------------------------------------------------------------------
 // Pricing choice: any touch makes the comparison stale.
@@ -587,9 +603,12 @@ void frmDorvMain::cmdExposureHelp_Click()
 
 void frmDorvMain::selectExposure(QChar exposure)
 {
-    // The option buttons live in the wall editor: optExposureB, C and D.
-    if (auto* option = findChild<QRadioButton*>(QStringLiteral("optExposure") + exposure))
-        option->setChecked(true);
+    if (exposure == QLatin1Char('B'))
+        optExposureB->setChecked(true);
+    else if (exposure == QLatin1Char('C'))
+        optExposureC->setChecked(true);
+    else if (exposure == QLatin1Char('D'))
+        optExposureD->setChecked(true);
 }
 
 // ---------------------------------------------------------------------------
