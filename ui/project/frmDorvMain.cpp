@@ -1,4 +1,5 @@
 #include "ui/project/frmDorvMain.h"
+#include "ui/project/frmDorvMain_openings.h"
 #include "core/project_files.h"
 #include "core/app_state.h"
 #include "core/project_reset.h"
@@ -85,6 +86,7 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
 
     buildProjectPage();
     buildWallEditor();
+    buildOpeningsEditor();
     buildMenus();
     setCentralWidget(SSTab2);
     resize(1060, 780);
@@ -571,10 +573,27 @@ void frmDorvMain::showPrintOptionsWindow()
     printOptions_->activateWindow();
 }
 
-// The wall editor's lists; they are empty while the editor has none.
-void frmDorvMain::RefreshColumnGrid() {}
-void frmDorvMain::RefreshRoughOpeningGrid() {}
-void frmDorvMain::LoadSupportColumnLists() {}
+// The columns and rough-openings pages of the wall editor.
+void frmDorvMain::buildOpeningsEditor()
+{
+    WallOpeningsEditor::WallSide side;
+    side.wallID = [this] { return editedWallID_ ? QString::number(editedWallID_) : QString(); };
+    side.txtWallLength = txtWallLength;
+    side.txtEaveHeight = txtEaveHeight;
+    side.optEave = optEave;
+    side.lblColumnHeight = lblColumnHeight;
+    side.lblROWidth = lblROWidth;
+    side.view = this;
+    // The window gives the boxes their key filters and focus-leave rules,
+    // and Return its Add button.
+    side.inputRules = false;
+    openingsEditor = new WallOpeningsEditor(fraColumnsPage, fraRoughOpeningsPage, side, this);
+    attachMemberPageInputs();
+}
+
+void frmDorvMain::RefreshColumnGrid() { openingsEditor->RefreshColumnGrid(); }
+void frmDorvMain::RefreshRoughOpeningGrid() { openingsEditor->RefreshRoughOpeningGrid(); }
+void frmDorvMain::LoadSupportColumnLists() { openingsEditor->LoadSupportColumnLists(); }
 
 // ---------------------------------------------------------------------------
 // Pricing choice: any touch makes the comparison stale.

@@ -29,6 +29,7 @@ namespace dv {
 class DataCombo;
 class DataGrid;
 class TabControl;
+class WallOpeningsEditor;
 class frmDorvExposure;
 class frmDorvPlzWait;
 
@@ -96,6 +97,8 @@ public:
     QWidget* fraRoughOpeningsPage = nullptr;
     // The wall open in the editor; 0 while none is.
     std::int16_t editedWallID() const { return editedWallID_; }
+    // The columns and rough-openings pages.
+    WallOpeningsEditor* openingsEditor = nullptr;
 
     // The wall picture and the member picture with their labels and guides.
     QWidget* fraPictures = nullptr;
@@ -268,6 +271,7 @@ private:
     void RefreshColumnGrid();
     void RefreshRoughOpeningGrid();
     void LoadSupportColumnLists();
+    void buildOpeningsEditor();
 
     // Wall editor (frmDorvMain_editor.cpp, frmDorvMain_walls.cpp).
     void buildWallEditor();

@@ -202,6 +202,9 @@ void frmDorvMain::openWall(int row)
     rs.close();
     // From here on the editor's save writes this wall, and only this one.
     editedWallID_ = id;
+    // Nothing of the wall open before stays on the column and opening pages.
+    RefreshColumnGrid();
+    RefreshRoughOpeningGrid();
     SSTab2->showOnlyPage(WallEditorPage);
     SSTab2->setTabText(WallEditorPage, name.left(30) + QStringLiteral(" System Information"));
 }
