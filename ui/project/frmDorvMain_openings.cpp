@@ -8,6 +8,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
+#include "platform/widgets/key_filter.h"
 #include "ui/project/guarded.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QVBoxLayout>
+#include <utility>
 #include <vector>
 
 namespace dv {
@@ -105,9 +107,16 @@ WallOpeningsEditor::WallOpeningsEditor(QWidget* columnsPage, QWidget* roughOpeni
     buildRoughOpeningsPage(roughOpeningsPage);
 
     if (wall_.inputRules) {
-        for (QLineEdit* box : {txtColumnHeight, txtMaxColumnWidth, txtROWidth, txtAverageROHeight}) {
+        const std::pair<QLineEdit*, void (WallOpeningsEditor::*)()> boxes[] = {
+            {txtColumnHeight, &WallOpeningsEditor::txtColumnHeight_LostFocus},
+            {txtMaxColumnWidth, &WallOpeningsEditor::txtMaxColumnWidth_LostFocus},
+            {txtROWidth, &WallOpeningsEditor::txtROWidth_LostFocus},
+            {txtAverageROHeight, &WallOpeningsEditor::txtAverageROHeight_LostFocus}};
+        for (const auto& [box, rule] : boxes) {
             selectAllOnFocus(box);
-            box->installEventFilter(this);
+            installKeyFilter(box, [](int code) { return FilterLengthKey(code); },
+                             [](const QString& text) { return FilterPastedLengthText(text); });
+            installFocusLeave(box, [this, rule = rule] { (this->*rule)(); });
         }
         columnsPage->installEventFilter(this);
         roughOpeningsPage->installEventFilter(this);
@@ -283,30 +292,9 @@ void WallOpeningsEditor::setOpeningMode(bool adding)
 
 bool WallOpeningsEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!shortcut && !key->text().isEmpty() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter
-            && FilterLengthKey(key->text().at(0).unicode()) == 0)
-            return true;  // not part of a length: swallowed
-    } else if (box && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // A message box or a menu taking the focus for a moment is not
-        // leaving the box.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (box == txtColumnHeight)
-                txtColumnHeight_LostFocus();
-            else if (box == txtMaxColumnWidth)
-                txtMaxColumnWidth_LostFocus();
-            else if (box == txtROWidth)
-                txtROWidth_LostFocus();
-            else if (box == txtAverageROHeight)
-                txtAverageROHeight_LostFocus();
-        }
-    } else if (!box && event->type() == QEvent::KeyPress) {
-        // Return on a page presses its Add button, or the button that has
-        // the focus.
+    // Return on a page presses its Add button, or the button that has the
+    // focus.
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
