@@ -18,6 +18,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using dv::MsgButtons;
 using dv::MsgResult;
 
@@ -81,16 +82,15 @@ protected:
 TEST_F(OpeningsWindowTest, PagesShowTheRowsOfTheWallOpenInTheEditor)
 {
     ASSERT_NE(ed, nullptr);
-    addEaveWall(1, QStringLiteral("North"), 10, 20, 24);
-    addEaveWall(2, QStringLiteral("South"), 10, 20, 24);
-    addColumn(1, 1, QStringLiteral("10"), QStringLiteral("1"));
-    addColumn(1, 2, QStringLiteral("10"), QStringLiteral("1"));
-    addColumn(2, 1, QStringLiteral("12"), QStringLiteral("1"));
-    addOpening(1, 1, QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("Column 1"),
-               QStringLiteral("Column 2"));
+    addEaveWall(1, u"North"_s, 10, 20, 24);
+    addEaveWall(2, u"South"_s, 10, 20, 24);
+    addColumn(1, 1, u"10"_s, u"1"_s);
+    addColumn(1, 2, u"10"_s, u"1"_s);
+    addColumn(2, 1, u"12"_s, u"1"_s);
+    addOpening(1, 1, u"3"_s, u"7"_s, u"1"_s, u"Column 1"_s, u"Column 2"_s);
     w->wallGridClear();
-    w->wallGridAddRow(QStringLiteral("|1|~|North|~|Yes|"));
-    w->wallGridAddRow(QStringLiteral("|2|~|South|~|Yes|"));
+    w->wallGridAddRow(u"|1|~|North|~|Yes|"_s);
+    w->wallGridAddRow(u"|2|~|South|~|Yes|"_s);
 
     w->grdWallSystemInformation->selectRowAt(0);
     w->grdWallSystemInformation_DblClick();
@@ -98,7 +98,7 @@ TEST_F(OpeningsWindowTest, PagesShowTheRowsOfTheWallOpenInTheEditor)
     EXPECT_EQ(ed->grdROInformation->rows(), 1);
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::RoughOpeningsPage);
     EXPECT_EQ(ed->cboColumnIDLeft->rows(), 2);
-    EXPECT_EQ(ed->cboROID->text(), QStringLiteral("Rough Opening 2"));
+    EXPECT_EQ(ed->cboROID->text(), u"Rough Opening 2"_s);
     EXPECT_EQ(ed->cboNumberHeaders->rows(), 4);
 
     // Saving takes the editor back to the project page; the next wall's
@@ -108,10 +108,10 @@ TEST_F(OpeningsWindowTest, PagesShowTheRowsOfTheWallOpenInTheEditor)
     w->grdWallSystemInformation_DblClick();
     EXPECT_EQ(ed->grdColumnInformation->rows(), 1);
     EXPECT_EQ(ed->grdROInformation->rows(), 0);
-    EXPECT_EQ(ed->cboROID->text(), QStringLiteral("Rough Opening 1"));
+    EXPECT_EQ(ed->cboROID->text(), u"Rough Opening 1"_s);
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::ColumnsPage);
-    EXPECT_EQ(ed->cboColumnID->text(), QStringLiteral("Column 2"));
-    EXPECT_EQ(ed->cmdAddColumn->text(), QStringLiteral("Add ->>"));
+    EXPECT_EQ(ed->cboColumnID->text(), u"Column 2"_s);
+    EXPECT_EQ(ed->cmdAddColumn->text(), u"Add ->>"_s);
 }
 
 TEST_F(OpeningsWindowTest, AWallEnteredWithColumnsAndOpeningsIsCompared)
@@ -121,67 +121,67 @@ TEST_F(OpeningsWindowTest, AWallEnteredWithColumnsAndOpeningsIsCompared)
     if (dv::ConvertInputToInches(dv::FormatInchesForDisplay(240)) != 240)
         GTEST_SKIP() << "the length translator cannot read its own display text yet";
     dv::gLastDisplayValue = 0;
-    addAndOpenWall(QStringLiteral("North"));
+    addAndOpenWall(u"North"_s);
     ASSERT_EQ(w->editedWallID(), 1);
 
     w->optEave->setChecked(true);
     w->optEave_Click();
-    w->txtEaveHeight->setText(QStringLiteral("10"));
+    w->txtEaveHeight->setText(u"10"_s);
     w->txtEaveHeight_LostFocus();
-    w->txtWallLength->setText(QStringLiteral("20"));
+    w->txtWallLength->setText(u"20"_s);
     w->txtWallLength_LostFocus();
-    w->txtRoofTrussSpan->setText(QStringLiteral("24"));
+    w->txtRoofTrussSpan->setText(u"24"_s);
     w->txtRoofTrussSpan_LostFocus();
     ASSERT_GT(w->cboExteriorFinish->rows(), 1);
     emit w->cboExteriorFinish->activated(1);  // the first row is the empty choice
     w->optExposureB->setChecked(true);
-    w->txtCorners->setText(QStringLiteral("2"));
+    w->txtCorners->setText(u"2"_s);
 
     // Columns: the eave height is proposed for every new column.
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::ColumnsPage);
     for (int i = 0; i < 2; ++i) {
         if (ed->txtColumnHeight->text().isEmpty())
-            ed->txtColumnHeight->setText(QStringLiteral("10"));
-        ed->txtMaxColumnWidth->setText(QStringLiteral("1"));
+            ed->txtColumnHeight->setText(u"10"_s);
+        ed->txtMaxColumnWidth->setText(u"1"_s);
         ed->cmdAddColumn->click();
     }
-    EXPECT_EQ(count(QStringLiteral("Column_Information"), QStringLiteral("WallID = 1")), 2);
+    EXPECT_EQ(count(u"Column_Information"_s, u"WallID = 1"_s), 2);
 
     // One opening through Add, one through the Return key.
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::RoughOpeningsPage);
-    ASSERT_TRUE(pick(ed->cboNumberHeaders, QStringLiteral("1")));
-    ASSERT_TRUE(pick(ed->cboColumnIDLeft, QStringLiteral("Column 1"), 1));
-    ASSERT_TRUE(pick(ed->cboColumnIDRight, QStringLiteral("Column 2"), 1));
-    ed->txtROWidth->setText(QStringLiteral("3"));
-    ed->txtAverageROHeight->setText(QStringLiteral("7"));
+    ASSERT_TRUE(pick(ed->cboNumberHeaders, u"1"_s));
+    ASSERT_TRUE(pick(ed->cboColumnIDLeft, u"Column 1"_s, 1));
+    ASSERT_TRUE(pick(ed->cboColumnIDRight, u"Column 2"_s, 1));
+    ed->txtROWidth->setText(u"3"_s);
+    ed->txtAverageROHeight->setText(u"7"_s);
     ed->cmdAddRO->click();
-    EXPECT_EQ(count(QStringLiteral("Header_Information"), QStringLiteral("WallID = 1")), 1);
-    EXPECT_EQ(ed->cboROID->text(), QStringLiteral("Rough Opening 2"));
+    EXPECT_EQ(count(u"Header_Information"_s, u"WallID = 1"_s), 1);
+    EXPECT_EQ(ed->cboROID->text(), u"Rough Opening 2"_s);
     for (const auto& m : w->messages)
         ADD_FAILURE() << m.title.toStdString() << ": " << m.text.toStdString();
 
     w->cmdAddtoProject_Click();
     ASSERT_EQ(w->wallGridRowCount(), 1);
-    ASSERT_EQ(w->wallGridCell(0, 2), QStringLiteral("Yes"));
+    ASSERT_EQ(w->wallGridCell(0, 2), u"Yes"_s);
 
     w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
-    if (count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1 AND MemberType = 'Stud'")) == 0)
+    if (count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Stud'"_s) == 0)
         GTEST_SKIP() << "the calculation gives no stud results yet";
-    EXPECT_GT(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1 AND MemberType = 'Header'")), 0);
+    EXPECT_GT(count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Header'"_s), 0);
     ASSERT_EQ(w->comparisonRowCount(), 1);
-    EXPECT_EQ(w->comparisonCell(0, 1), QStringLiteral("North"));
+    EXPECT_EQ(w->comparisonCell(0, 1), u"North"_s);
     EXPECT_TRUE(w->comparisonCell(0, 2).startsWith(QLatin1Char('$')));
 }
 
 TEST_F(OpeningsWindowTest, ReturnOnAPagePressesItsAddButtonOnce)
 {
     ASSERT_NE(ed, nullptr);
-    addAndOpenWall(QStringLiteral("North"));
+    addAndOpenWall(u"North"_s);
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::ColumnsPage);
     ed->txtColumnHeight->setFocus();
-    ed->txtColumnHeight->setText(QStringLiteral("9"));
+    ed->txtColumnHeight->setText(u"9"_s);
     QTest::keyClick(ed->txtColumnHeight, Qt::Key_Return);
-    EXPECT_EQ(count(QStringLiteral("Column_Information"), QStringLiteral("WallID = 1")), 1);
+    EXPECT_EQ(count(u"Column_Information"_s, u"WallID = 1"_s), 1);
 }
