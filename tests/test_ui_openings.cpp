@@ -239,8 +239,8 @@ TEST_F(OpeningsTest, LengthTestCountsOnlyTheOtherLiveOpenings)
     addOpening(2, 1, u"15"_s, u"7"_s, u"1"_s, u"Column 1"_s, u"Column 2"_s);
     ed->EnterRoughOpeningsPage();
 
-    // 8 + 6 + 6.1 feet is more than the 20-foot wall: refused, nothing stored.
-    enterOpening(u"6.1"_s, u"7"_s, u"1"_s, u"Column 5"_s, u"Column 6"_s);
+    // 8 + 6 + 6' 1" is more than the 20-foot wall: refused, nothing stored.
+    enterOpening(u"6' 1\""_s, u"7"_s, u"1"_s, u"Column 5"_s, u"Column 6"_s);
     pressAddRO();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, kLengthMessage);
@@ -248,7 +248,7 @@ TEST_F(OpeningsTest, LengthTestCountsOnlyTheOtherLiveOpenings)
     EXPECT_EQ(view.messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(count(u"Header_Information"_s, u"WallID = 1"_s), 3);
     // The boxes keep the user's input, shown in display notation.
-    EXPECT_EQ(ed->txtROWidth->text(), shown(u"6.1"_s));
+    EXPECT_EQ(ed->txtROWidth->text(), shown(u"6' 1\""_s));
     EXPECT_EQ(wallLength->text(), shown(u"20"_s));
 
     // Exactly the wall's length passes.
@@ -314,6 +314,17 @@ TEST_F(OpeningsTest, IncompleteOpeningIsNotStoredAndNothingIsSaid)
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(count(u"Header_Information"_s), 0);
     EXPECT_EQ(ed->txtROWidth->text(), shown(u"3"_s));
+}
+
+TEST_F(OpeningsTest, EmptyWidthBoxIsReadAsNoughtAndCountsAsFilledIn)
+{
+    addColumn(1, 1, u"10"_s, u"1"_s);
+    addColumn(1, 2, u"10"_s, u"1"_s);
+    ed->EnterRoughOpeningsPage();
+    enterOpening(QString(), u"7"_s, u"1"_s, u"Column 1"_s, u"Column 2"_s);
+    pressAddRO();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(cell("Header_Information", "ROWidth", "ROID = 'Rough Opening 1'"), u"0"_s);
 }
 
 TEST_F(OpeningsTest, AddingRefusesASupportAlreadyUsedOnTheSameSide)
@@ -590,15 +601,20 @@ TEST_F(OpeningsTest, AddColumnStoresItAndProposesTheEaveHeightAgain)
     EXPECT_EQ(ed->cmdAddColumn->text(), u"Add ->>"_s);
 }
 
-TEST_F(OpeningsTest, ColumnWithoutHeightIsNotStored)
+TEST_F(OpeningsTest, GableWallColumnsAreNotOfferedAHeight)
 {
     optEave->setChecked(false);
     optGable->setChecked(true);
     ed->EnterColumnsPage();
     ed->txtMaxColumnWidth->setText(u"1"_s);
-    ed->cmdAddColumn->click();
+    ed->cmdAddColumn->click();  // no height: nothing stored, nothing said
     EXPECT_EQ(count(u"Column_Information"_s), 0);
     EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(ed->txtColumnHeight->text().isEmpty());
+
+    ed->txtColumnHeight->setText(u"12"_s);
+    ed->cmdAddColumn->click();
+    EXPECT_EQ(count(u"Column_Information"_s), 1);
     EXPECT_TRUE(ed->txtColumnHeight->text().isEmpty());
 }
 
