@@ -508,12 +508,12 @@ void WallOpeningsEditor::removeColumn()
 
 void WallOpeningsEditor::EnterColumnsPage()
 {
-    RefreshColumnGrid();
-    // An eave wall's columns usually reach the eave: it is proposed as the
-    // height of the next column, as after every save.
+    // As the window's page switch does it: the eave height shows on the
+    // member picture, and the reload then empties the box.
     offerEaveHeight();
     if (wall_.lblColumnHeight)
         wall_.lblColumnHeight->setText(txtColumnHeight->text());
+    RefreshColumnGrid();
     txtColumnHeight->setFocus();
 }
 
@@ -580,19 +580,6 @@ void WallOpeningsEditor::EnterRoughOpeningsPage()
         cboNumberHeaders->addRowFields({QString::fromLatin1(n)});
     RefreshRoughOpeningGrid();
     txtROWidth->setFocus();
-}
-
-void WallOpeningsEditor::ResetChoices()
-{
-    cboColumnID->setText(kColumnPrefix + QStringLiteral("1"));
-    cboColumnID->setColumnValue(0, cboColumnID->text());
-    cboROID->setText(kOpeningPrefix + QStringLiteral("1"));
-    cboROID->setColumnValue(0, cboROID->text());
-    // Entering either page reloads it and chooses the new number.
-    setColumnMode(grdColumnInformation->rows() == 0);
-    setOpeningMode(grdROInformation->rows() == 0);
-    cmdRemoveColumn->setEnabled(false);
-    cmdRemoveRO->setEnabled(false);
 }
 
 void WallOpeningsEditor::cboROID_Click() { guard([this] { chooseOpening(); }); }

@@ -86,14 +86,12 @@ public:
     void RefreshRoughOpeningGrid();
     // Refills both support lists with the wall's columns still in use.
     void LoadSupportColumnLists();
-    // The columns page is shown: an eave wall offers its eave height as the
-    // column height, and the grid is reloaded.
+    // The columns page is shown: an eave wall's eave height is shown as the
+    // column height's label, and the grid is reloaded.
     void EnterColumnsPage();
     // The rough-openings page is shown: the support lists are refilled and
     // emptied, the header counts offered and the grid reloaded.
     void EnterRoughOpeningsPage();
-    // The wall editor page is shown again: the first items are offered.
-    void ResetChoices();
 
     // The length rule of a box left by the focus: capped, translated and
     // written back in display notation, with its label following.
