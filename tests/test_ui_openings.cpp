@@ -458,6 +458,22 @@ TEST_F(OpeningsTest, RemovalKeepsTheRowAndNeverReusesItsNumber)
     EXPECT_EQ(count(u"Header_Information"_s), 4);
 }
 
+TEST_F(OpeningsTest, MarkersAndSupportsReadWithoutCase)
+{
+    // Rows as a project file may bring them.
+    addColumn(1, 1, u"10"_s, u"1"_s);
+    addColumn(1, 2, u"10"_s, u"1"_s);
+    addOpening(1, 1, u"**removed**"_s, u"na"_s, u"na"_s, u"na"_s, u"na"_s);
+    addOpening(1, 2, u"3"_s, u"7"_s, u"1"_s, u"column 1"_s, u"column 2"_s);
+    ed->EnterRoughOpeningsPage();
+    EXPECT_EQ(ed->grdROInformation->cellText(0, 1), u"**removed**"_s);
+    ed->EnterColumnsPage();
+    ASSERT_TRUE(pick(ed->cboColumnID, u"Column 1"_s));
+    ed->cmdRemoveColumn->click();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, u"Column Support Conflict"_s);
+}
+
 TEST_F(OpeningsTest, RowsComeBackInTheOrderTheyWereStored)
 {
     addOpening(1, 2, u"2"_s, u"7"_s, u"1"_s);

@@ -49,6 +49,9 @@ constexpr int kTwipsPerPixel = 15;
 constexpr std::int16_t kColumnHeightX = 600, kColumnHeightY = 2880;
 constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
 
+// Markers and IDs are compared as the database compares them: without case.
+bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
 // Reads a dimension box: the text is translated, written back in display
 // notation, and its length returned in feet. A missing or empty box is 0.
 double readLengthBox(QLineEdit* box)
@@ -366,7 +369,7 @@ void WallOpeningsEditor::RefreshColumnGrid()
         std::vector<QStringList> rows;
         for (; !rs.eof(); rs.moveNext()) {
             const Value height = rs["ColumnHeight"];
-            if (height.toText() == kRemoved)
+            if (sameText(height.toText(), kRemoved))
                 rows.push_back({rs["ColumnID"].toText(), height.toText(), rs["MaxWidth"].toText()});
             else
                 rows.push_back({rs["ColumnID"].toText(), storedLengthText(height), storedLengthText(rs["MaxWidth"])});
@@ -405,7 +408,7 @@ void WallOpeningsEditor::chooseColumn()
             const Value height = rs["ColumnHeight"];
             const Value width = rs["MaxWidth"];
             rs.close();
-            if (height.toText() == kRemoved) {
+            if (sameText(height.toText(), kRemoved)) {
                 txtColumnHeight->clear();
                 txtMaxColumnWidth->clear();
             } else {
@@ -480,7 +483,7 @@ void WallOpeningsEditor::removeColumn()
                                                "WHERE WallID = ? ORDER BY rowid"))
                 .bind(1, wallID));
         for (; !rs.eof(); rs.moveNext())
-            if (rs["ColIDLeft"].toText() == chosen || rs["ColIDRight"].toText() == chosen)
+            if (sameText(rs["ColIDLeft"].toText(), chosen) || sameText(rs["ColIDRight"].toText(), chosen))
                 conflicts << rs["ROID"].toText();
     }
     for (const QString& roid : conflicts)
@@ -532,7 +535,7 @@ void WallOpeningsEditor::RefreshRoughOpeningGrid()
         for (; !rs.eof(); rs.moveNext()) {
             const Value width = rs["ROWidth"];
             const Value height = rs["AverageROHeight"];
-            const bool removed = width.toText() == kRemoved;
+            const bool removed = sameText(width.toText(), kRemoved);
             rows.push_back({rs["ROID"].toText(), removed ? width.toText() : storedLengthText(width),
                             removed ? height.toText() : storedLengthText(height), rs["NumHeaders"].toText(),
                             rs["ColIDLeft"].toText(), rs["ColIDRight"].toText()});
@@ -613,7 +616,7 @@ void WallOpeningsEditor::chooseOpening()
             const QString left = rs["ColIDLeft"].toText();
             const QString right = rs["ColIDRight"].toText();
             rs.close();
-            if (width.toText() == kRemoved) {
+            if (sameText(width.toText(), kRemoved)) {
                 txtROWidth->clear();
                 txtAverageROHeight->clear();
                 cboNumberHeaders->setText(QString());
@@ -685,10 +688,10 @@ void WallOpeningsEditor::saveOpening()
                                                    "WHERE WallID = ? ORDER BY rowid"))
                     .bind(1, wallID));
             for (; !rs.eof(); rs.moveNext()) {
-                if (rs["ColIDLeft"].toText() == left)
+                if (sameText(rs["ColIDLeft"].toText(), left))
                     conflicts << left + QStringLiteral(" has already been used as a left column support.  Please "
                                                        "choose a different column support");
-                else if (rs["ColIDRight"].toText() == right)
+                else if (sameText(rs["ColIDRight"].toText(), right))
                     conflicts << right + QStringLiteral(" has already been used as a right column support.  Please "
                                                         "choose a different column support");
             }
