@@ -18,7 +18,11 @@ void FilterNumericKey(int& keyCode);
 QString FilterPastedLengthText(const QString& text);
 QString FilterPastedNumericText(const QString& text);
 
-// Caps the leading number of a typed length at 300 feet.
+// Caps the leading number of a typed length at 300 feet ("301.5" ->
+// "300.5", "3612\"" -> "300'"); in a text of inches alone the number is
+// inches ("4000 1/2\"" -> "3600 1/2\""). Text with no number before its
+// first space, mark, "/" or "." comes back as it is; a leading part that is
+// no number raises TypeMismatch.
 QString LimitLengthText(const QString& text);
 // gSlopeText = rise + "/12".
 void SetRoofSlopeText(const QString& rise);

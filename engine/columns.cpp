@@ -1,8 +1,362 @@
+#include "engine/columns.h"
+#include "core/app_state.h"
 #include "engine/calculate.h"
+#include "engine/design_wind.h"
+#include "engine/engine_common.h"
+#include "engine/member_numbers.h"
+#include "platform/numbers.h"
+
+#include <vector>
 
 namespace dv {
 
-// Not built yet: the step does nothing.
-void CalculateColumns() {}
+namespace {
+
+const QString kRemoved = QStringLiteral("**Removed**");
+
+// What the column pass reads about a wall. A wall whose rows are missing
+// keeps what was read for the previous column of the run.
+struct ColumnWallData {
+    QString wallType;
+    std::int16_t roofLoadingID = 0;
+    double trussSpan = 0;
+    QString exteriorFinish;
+    QString exposure;
+    double roofLL = 0;
+    double roofDL = 0;
+    std::int32_t deflection = 0;
+};
+
+void readWallData(std::int16_t wallID, ColumnWallData& d)
+{
+    {
+        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ? ORDER BY rowid"));
+        st.bind(1, static_cast<long long>(wallID));
+        Recordset rs = DbConnection.query(st);
+        if (!rs.eof()) {
+            d.wallType = rs.field(QStringLiteral("WallType")).toText();
+            d.roofLoadingID = rs.field(QStringLiteral("RoofLoadingID")).toInt16();
+            d.trussSpan = rs.field(QStringLiteral("TrussSpan")).toDouble();
+            d.exteriorFinish = rs.field(QStringLiteral("ExteriorFinish")).toText();
+            d.exposure = rs.field(QStringLiteral("Exposure")).toText();
+        }
+    }
+    {
+        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
+        st.bind(1, static_cast<long long>(d.roofLoadingID));
+        Recordset rs = DbConnection.query(st);
+        if (!rs.eof()) {
+            d.roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
+            d.roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
+        }
+    }
+    {
+        PreparedStatement& st = DbConnection.cached(
+            QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
+        st.bind(1, d.exteriorFinish);
+        Recordset rs = DbConnection.query(st);
+        if (!rs.eof())
+            d.deflection = rs.field(QStringLiteral("ColumnDeflectionLimit")).toInt32();
+    }
+}
+
+struct ColumnRow {
+    std::int16_t wallID = 0;
+    QString columnID;
+    QString height;
+    QString maxWidth;
+};
+
+std::vector<ColumnRow> columnRows(const QString& sql, std::int16_t wallID, bool byWall)
+{
+    PreparedStatement& st = DbConnection.cached(sql);
+    if (byWall)
+        st.bind(1, static_cast<long long>(wallID));
+    Recordset rs = DbConnection.query(st);
+    std::vector<ColumnRow> rows;
+    while (!rs.eof()) {
+        rows.push_back({rs.field(QStringLiteral("WallID")).toInt16(), rs.field(QStringLiteral("ColumnID")).toText(),
+                        rs.field(QStringLiteral("ColumnHeight")).toText(), rs.field(QStringLiteral("MaxWidth")).toText()});
+        rs.moveNext();
+    }
+    return rows;
+}
+
+double textNumber(const QString& text, const QString& what)
+{
+    double v = 0;
+    if (!parseStrictNumber(text, &v))
+        throw AppError(err::TypeMismatch, QStringLiteral("The %1 '%2' is not a number.").arg(what, text));
+    return v;
+}
+
+// Widths of the openings at the two sides of a column, with a flag telling
+// whether an opening stands there at all.
+struct ColumnSides {
+    double widthA = 0, widthB = 0;
+    int flagA = 1, flagB = 1;
+    double tribWidth = 0;
+};
+
+ColumnSides columnSides(std::int16_t wallID, std::int16_t n, double spacingFactor)
+{
+    const QString name = QStringLiteral("Column ") + QString::number(n);
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT * FROM Header_Information WHERE WallID = ? AND ColIDLeft = ? COLLATE NOCASE"
+        " OR WallID = ? AND ColIDRight = ? COLLATE NOCASE ORDER BY rowid"));
+    st.bind(1, static_cast<long long>(wallID)).bind(2, name).bind(3, static_cast<long long>(wallID)).bind(4, name);
+    Recordset rs = DbConnection.query(st);
+    ColumnSides s;
+    if (rs.eof()) {
+        s.tribWidth = 2.0 * spacingFactor + 1.0;
+        s.flagA = s.flagB = 0;
+        return s;
+    }
+    while (!rs.eof()) {
+        if (rs.field(QStringLiteral("ColIDLeft")).toText().compare(name, Qt::CaseInsensitive) == 0)
+            s.widthA = rs.field(QStringLiteral("ROWidth")).toDouble();
+        if (rs.field(QStringLiteral("ColIDRight")).toText().compare(name, Qt::CaseInsensitive) == 0)
+            s.widthB = rs.field(QStringLiteral("ROWidth")).toDouble();
+        rs.moveNext();
+    }
+    if (s.widthA == 0) {
+        s.widthA = 2.0 * spacingFactor;
+        s.flagA = 0;
+    }
+    if (s.widthB == 0) {
+        s.widthB = 2.0 * spacingFactor;
+        s.flagB = 0;
+    }
+    s.tribWidth = s.widthB / 2.0 + s.widthA / 2.0 + 1.0;
+    return s;
+}
+
+struct Solution {
+    std::int32_t productID = 0;
+    double maxHeight = 0;
+    double axialLoad = 0;
+    std::int16_t plies = 0;
+};
+
+std::vector<Solution> columnSolutions(int productID, std::int32_t deflection, double plf, double length, double axial)
+{
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT * FROM Column_Solutions WHERE ProductID = ? AND Deflection = ? AND PLF >= ? AND MaxHeight >= ?"
+        " AND AxialLoad >= ? ORDER BY rowid"));
+    st.bind(1, static_cast<long long>(productID))
+        .bind(2, static_cast<long long>(deflection))
+        .bind(3, plf)
+        .bind(4, length)
+        .bind(5, axial);
+    Recordset rs = DbConnection.query(st);
+    std::vector<Solution> out;
+    while (!rs.eof()) {
+        out.push_back({rs.field(QStringLiteral("ProductID")).toInt32(), rs.field(QStringLiteral("MaxHeight")).toDouble(),
+                       rs.field(QStringLiteral("AxialLoad")).toDouble(), rs.field(QStringLiteral("Plies")).toInt16()});
+        rs.moveNext();
+    }
+    return out;
+}
+
+}  // namespace
+
+int BearingMembersFor(double sideLoad)
+{
+    if (sideLoad <= 2283.0)
+        return 1;
+    if (sideLoad <= 4567.0)
+        return 2;
+    if (sideLoad <= 6851.0)
+        return 3;
+    return 0;
+}
+
+void InsertTempColumnRow(std::int16_t ColumnID, std::int16_t WallID, std::int16_t WallThickness, std::int32_t ProductID,
+                         double TribWidth, double PLF, double PSF, std::int32_t WindSpeed, std::int32_t Deflection,
+                         const QString& Exposure, double ControlMaxHeight, double ControlAxialLoad, std::int16_t Plies,
+                         double ColumnHeight, Money LFPrice, Money TotalPrice)
+{
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "INSERT INTO Temp_Column_Table (ColumnID, WallID, WallThickness, ProductID, TribWidth, PLF, PSF, WindSpeed, "
+        "Deflection, Exposure, ControlMaxHeight, ControlAxialLoad, Plies, ColumnHeight, LFPrice, TotalPrice) "
+        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    st.bind(1, static_cast<long long>(ColumnID))
+        .bind(2, static_cast<long long>(WallID))
+        .bind(3, static_cast<long long>(WallThickness))
+        .bind(4, static_cast<long long>(ProductID))
+        .bind(5, TribWidth)
+        .bind(6, PLF)
+        .bind(7, PSF)
+        .bind(8, static_cast<long long>(WindSpeed))
+        .bind(9, static_cast<long long>(Deflection))
+        .bind(10, Exposure)
+        .bind(11, ControlMaxHeight)
+        .bind(12, ControlAxialLoad)
+        .bind(13, static_cast<long long>(Plies))
+        .bind(14, ColumnHeight)
+        .bind(15, LFPrice)
+        .bind(16, TotalPrice);
+    st.exec();
+}
+
+void SelectColumnForWall(std::int16_t WallThickness, std::int16_t WallID, std::int16_t ColumnNumber)
+{
+    const QString wallName = StoredWallName(WallID);
+    long long bestID = 0;
+    int bestProduct = 0;
+    bool found = false;
+    {
+        PreparedStatement& st = DbConnection.cached(QStringLiteral(
+            "SELECT ID, ProductID, TotalPrice FROM Temp_Column_Table WHERE WallID = ? AND WallThickness = ? AND ColumnID = ?"
+            " ORDER BY ID"));
+        st.bind(1, static_cast<long long>(WallID))
+            .bind(2, static_cast<long long>(WallThickness))
+            .bind(3, static_cast<long long>(ColumnNumber));
+        Recordset rs = DbConnection.query(st);
+        Money best;
+        while (!rs.eof()) {
+            const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
+            // Among equal prices the candidate inserted last wins.
+            if (!found || total <= best) {
+                found = true;
+                best = total;
+                bestID = rs.field(QStringLiteral("ID")).toInt32();
+                bestProduct = rs.field(QStringLiteral("ProductID")).toInt32();
+            }
+            rs.moveNext();
+        }
+    }
+    if (!found)
+        return;
+
+    MaterialRow row;
+    row.productName = ProductDescription(bestProduct, true);
+    {
+        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Temp_Column_Table WHERE ID = ?"));
+        st.bind(1, bestID);
+        Recordset rs = DbConnection.query(st);
+        if (rs.eof())
+            return;
+        const double plies = rs.field(QStringLiteral("Plies")).toInt16();
+        const double pieceLength = rs.field(QStringLiteral("ColumnHeight")).toDouble();
+        row.qtyPieces = plies;
+        row.pieceLength = pieceLength;
+        row.linealFeet = plies * pieceLength;
+        row.lfPrice = rs.field(QStringLiteral("LFPrice")).toMoney();
+        row.totalPrice = rs.field(QStringLiteral("TotalPrice")).toMoney();
+        row.studSpacing = sqlNumber(rs.field(QStringLiteral("TribWidth")).toDouble());
+    }
+    row.wallID = WallID;
+    row.wallName = wallName;
+    row.wallWidth = WallThickness;
+    row.memberType = QStringLiteral("Column");
+    row.productID = bestProduct;
+    row.memberName = QStringLiteral("Column ") + QString::number(ColumnNumber);
+    InsertMaterialRow(MaterialShape::SpacingAndName, row);
+}
+
+void CalculateColumns()
+{
+    SqlText = QStringLiteral("DELETE FROM Temp_Column_Table");
+    DbConnection.execute(SqlText);
+
+    double spacingFactor = 1.0;
+    std::int32_t windSpeed = 90;
+    {
+        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
+        Recordset rs = DbConnection.query(SqlText);
+        if (!rs.eof()) {
+            const auto flag = [&rs](const char* f) {
+                const Value v = rs.field(QLatin1String(f));
+                return v.isNull() ? 0.0 : v.toDouble();
+            };
+            if (flag("Spacing24oc") == 1.0)
+                spacingFactor = 1.0;
+            else if (flag("Spacing16oc") != 0.0)
+                spacingFactor = 0.6667;
+            else if (flag("Spacing12oc") == 1.0)
+                spacingFactor = 0.5;
+            else
+                spacingFactor = 0.0;
+            windSpeed = rs.field(QStringLiteral("WindSpeed")).toInt32();
+        }
+    }
+
+    ColumnWallData wall;        // kept from column to column when a row is missing
+    double productWidth = 0;    // likewise, for a product without a Products row
+
+    ForEachCheckedWall([&](std::int16_t wallID) {
+        const std::vector<ColumnRow> rows = columnRows(
+            QStringLiteral("SELECT * FROM Column_Information WHERE WallID = ? ORDER BY rowid"), wallID, true);
+        for (const ColumnRow& c : rows) {
+            if (c.height == kRemoved)
+                continue;
+            const std::int16_t n = MemberNumberOf(c.columnID, 7);
+            const double length = textNumber(c.height, QStringLiteral("column height")) - 0.375;
+            readWallData(wallID, wall);
+            const QString exposure = DesignExposureLetter(wall.exposure, windSpeed);
+            const double maxWidth = textNumber(c.maxWidth, QStringLiteral("largest column width"));
+            const ColumnSides sides = columnSides(wallID, n, spacingFactor);
+
+            const double psf = DesignWindPressure(length * length / 3.0, windSpeed, exposure);
+            const double plf = checkedFinite(sides.tribWidth * psf, "the wind load on a column");
+            const double axial = (wall.roofDL + wall.roofLL) * (wall.wallType == QLatin1String("EAVE") ? wall.trussSpan / 2.0 : 3.0);
+
+            const double pieceLength = raiseToWhole(length);
+            for (int width : kWallWidths) {
+                for (int p : ProductIDsOf(GetProductIDList(width, QStringLiteral("Column"), 0))) {
+                    if (!IsProductStocked(p))
+                        continue;
+                    const Money price = RequireLFPrice(p);
+
+                    const int membersA = BearingMembersFor(sides.widthA / 2.0 * axial);
+                    const int membersB = BearingMembersFor(sides.widthB / 2.0 * axial);
+                    // A header end heavier than three members carry leaves no
+                    // sound width for the column: no candidate.
+                    if ((sides.flagA == 1 && membersA == 0) || (sides.flagB == 1 && membersB == 0))
+                        continue;
+                    const double allowance = (membersA * sides.flagA + membersB * sides.flagB) * 1.5 / 12.0;
+                    const double available = maxWidth - allowance;
+
+                    for (const Solution& s : columnSolutions(p, wall.deflection, plf, length, axial)) {
+                        const Money perFoot = Money::fromDouble(s.plies * price.toDouble());
+                        const Money total = Money::fromDouble(pieceLength * perFoot.toDouble());
+                        {
+                            PreparedStatement& st = DbConnection.cached(
+                                QStringLiteral("SELECT ProductWidth FROM Products WHERE ProductID = ? ORDER BY rowid"));
+                            st.bind(1, static_cast<long long>(p));
+                            Recordset rs = DbConnection.query(st);
+                            if (!rs.eof())
+                                productWidth = rs.field(0).toDouble();
+                        }
+                        const double columnWidth = productWidth * s.plies / 12.0;
+                        if (columnWidth <= available)
+                            InsertTempColumnRow(n, wallID, static_cast<std::int16_t>(width), s.productID, sides.tribWidth,
+                                                plf, psf, windSpeed, wall.deflection, exposure, s.maxHeight, s.axialLoad,
+                                                s.plies, pieceLength, perFoot, total);
+                    }
+                }
+            }
+        }
+    });
+
+    // Every column of the project; walls that were not calculated have no
+    // candidates and get no rows.
+    const std::vector<ColumnRow> all =
+        columnRows(QStringLiteral("SELECT * FROM Column_Information ORDER BY rowid"), 0, false);
+    for (const ColumnRow& c : all) {
+        const std::int16_t n = MemberNumberOf(c.columnID, 7);
+        for (int width : kWallWidths)
+            SelectColumnForWall(static_cast<std::int16_t>(width), c.wallID, n);
+    }
+
+    ForEachWallInGrid([](std::int16_t wallID) {
+        for (int width : kWallWidths) {
+            Money sum;
+            if (SumMaterialRows(QStringLiteral("Column"), width, wallID, &sum))
+                UpdateMemberTotal(width, QStringLiteral("Columns"), sum, wallID);
+        }
+    });
+}
 
 }  // namespace dv

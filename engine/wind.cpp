@@ -1,17 +1,47 @@
 #include "engine/wind.h"
+#include "core/app_state.h"
 #include "platform/app_error.h"
+#include "platform/numbers.h"
+
+#include <cmath>
 
 namespace dv {
 
-// Not built yet.
-double GetWindTableValue(double, const QString&, std::int32_t, const QString&)
+double GetWindTableValue(double EffectiveArea, const QString& SizeClass, std::int32_t WindSpeed, const QString& Exposure)
 {
-    throw AppError(err::BadValue, QStringLiteral("The wind pressure lookup is not available yet."));
+    checkedFinite(EffectiveArea, "the effective wind area");
+    // Called once per column or header and width: prepared once, values bound.
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT * FROM Wind_Table WHERE WindSpeed = ? AND Exposure = ? COLLATE NOCASE ORDER BY rowid"));
+    st.bind(1, static_cast<long long>(WindSpeed)).bind(2, Exposure);
+    Recordset rs = DbConnection.query(st);
+    if (rs.eof()) {
+        // A pressure of 0 would let every lateral check pass unnoticed.
+        throw AppError(err::MissingWindRow,
+                       QStringLiteral("The wind table lists no pressure for a wind speed of %1 mph and exposure '%2'.")
+                           .arg(WindSpeed)
+                           .arg(Exposure));
+    }
+    double result = 0;
+    if (SizeClass == QLatin1String("Small")) {
+        const double over = EffectiveArea - 10.0;
+        result = rs.field(QStringLiteral("SF10")).toDouble() - rs.field(QStringLiteral("Increment10_50")).toDouble() * over;
+    } else {
+        const double over = EffectiveArea - 50.0;
+        result = rs.field(QStringLiteral("SF50")).toDouble() - rs.field(QStringLiteral("Increment50_100")).toDouble() * over;
+    }
+    rs.close();
+    return checkedFinite(result, "the wind pressure");
 }
 
-double CalculateRakeLength(double, std::int16_t, std::int16_t, double)
+double CalculateRakeLength(double Run, std::int16_t RoofSlope, std::int16_t AddFlag, double Depth)
 {
-    throw AppError(err::BadValue, QStringLiteral("The rake length is not available yet."));
+    const double slope = static_cast<double>(RoofSlope);
+    const double k = std::sqrt(slope * slope + 144.0) / 12.0;
+    double result = k * Run;
+    if (AddFlag == 1)
+        result += slope * Depth / 12.0 / 12.0;
+    return checkedFinite(result, "the rake length");
 }
 
 }  // namespace dv

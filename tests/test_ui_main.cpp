@@ -548,6 +548,31 @@ TEST_F(ProjectWindowTest, CompareEmptiesTheMaterialListAndZeroesTotalsOfEveryWal
         EXPECT_NE(w->comparisonCell(r, 0), QStringLiteral("3"));
 }
 
+TEST_F(ProjectWindowTest, CompareWithTheRealEngineFillsTheComparison)
+{
+    // An eave wall with a column and an opening, and a gable wall: every
+    // width prices, so each cell reads "$N.00/$M.00" and none is missing.
+    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
+    addColumn(1, 1, QStringLiteral("10"), QStringLiteral("2"));
+    addOpening(1, 1, QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("1"));
+    addGableWall(2, QStringLiteral("Side"), 10, 16, 24, 6, 12);
+    dv::RefreshWallSystemGrid();
+    ASSERT_EQ(w->wallGridCell(0, 2), QStringLiteral("Yes"));
+    ASSERT_EQ(w->wallGridCell(1, 2), QStringLiteral("Yes"));
+
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_TRUE(messages().empty()) << messages().front().text.toStdString();
+    EXPECT_EQ(w->validationShown, 0);
+    EXPECT_EQ(w->pleaseWaitWindow(), nullptr);
+    ASSERT_EQ(w->comparisonRowCount(), 2);
+    const QRegularExpression cell(QStringLiteral("^\\$[0-9,]+\\.00/\\$[0-9,]+\\.00$"));
+    for (int r = 0; r < 2; ++r)
+        for (int c = 2; c <= 4; ++c)
+            EXPECT_TRUE(cell.match(w->comparisonCell(r, c)).hasMatch()) << r << c << w->comparisonCell(r, c).toStdString();
+    EXPECT_GT(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 2 AND MemberType = 'Stud'")), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Missing6 FROM Project_Information WHERE ID = 1")).toInt32(), -1);
+}
+
 TEST_F(ProjectWindowTest, ACompareErrorIsShownWithItsNumberAndPleaseWaitCloses)
 {
     addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
@@ -620,13 +645,10 @@ TEST_F(ProjectWindowTest, ManageCustomerProfilesSetsTheFlagAndShowsOneWindow)
 
 TEST_F(ProjectWindowTest, ExposureHelpPicksTheOptionOfTheClickedPictureAndCloses)
 {
-    // The wall editor's exposure options, by their names.
-    auto* b = new QRadioButton(QStringLiteral("Exposure B"), w->fraWallEditor);
-    b->setObjectName(QStringLiteral("optExposureB"));
-    auto* c = new QRadioButton(QStringLiteral("Exposure C"), w->fraWallEditor);
-    c->setObjectName(QStringLiteral("optExposureC"));
-    auto* d = new QRadioButton(QStringLiteral("Exposure D"), w->fraWallEditor);
-    d->setObjectName(QStringLiteral("optExposureD"));
+    // The wall editor's exposure options.
+    QRadioButton* b = w->optExposureB;
+    QRadioButton* c = w->optExposureC;
+    QRadioButton* d = w->optExposureD;
     b->setChecked(true);
 
     w->cmdExposureHelp_Click();

@@ -1,4 +1,5 @@
 #include "ui/project/frmDorvMain.h"
+#include "ui/project/frmDorvMain_openings.h"
 #include "core/project_files.h"
 #include "core/app_state.h"
 #include "core/project_reset.h"
@@ -9,6 +10,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvValidationResults.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvPlzWait.h"
@@ -83,15 +85,24 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
     SSTab2->addTab(fraProjectView, QStringLiteral("Project Summary Information"));
 
     buildProjectPage();
+    buildWallEditor();
+    buildOpeningsEditor();
     buildMenus();
     setCentralWidget(SSTab2);
     resize(1060, 780);
     connectHandlers();
+    connectEditorHandlers();
     Form_Load();
 }
 
 frmDorvMain::~frmDorvMain()
 {
+    // The controls go after this body; what they signal while they go
+    // (a page change, a box losing the focus) must not reach the window.
+    tearingDown_ = true;
+    for (QObject* sender : std::initializer_list<QObject*>{SSTab1, SSTab2, grdWallSystemInformation})
+        if (sender)
+            disconnect(sender, nullptr, this, nullptr);
     if (hasProjectView() && &projectView() == static_cast<ProjectView*>(this))
         setProjectView(nullptr);
 }
@@ -316,7 +327,18 @@ void frmDorvMain::connectHandlers()
     connect(chkPricingMarkup, &QCheckBox::clicked, this, &frmDorvMain::chkPricingMarkup_Click);
 }
 
-void frmDorvMain::guard(const std::function<void()>& handler) { runGuarded(this, handler, this); }
+void frmDorvMain::guard(const std::function<void()>& handler)
+{
+    // A handler called by another handler lets its error travel on, so that
+    // the outer one stops where it stands and the error is shown once.
+    if (guardDepth_ > 0) {
+        handler();
+        return;
+    }
+    ++guardDepth_;
+    runGuarded(this, handler, this);
+    --guardDepth_;
+}
 
 // ---------------------------------------------------------------------------
 // Load and close
@@ -346,31 +368,24 @@ void frmDorvMain::LoadCustomerProfileList()
     }
 }
 
-void frmDorvMain::SetTabOrder(const QString& section)
-{
-    // The other sections belong to the wall editor.
-    if (section != QLatin1String("ProjectTab"))
-        return;
-    QWidget* order[] = {txtWallSystemName, cmdAddWallSystem, cmdRemoveWallSystem, cmdCopyWall,
-                        txtProjectName,    txtBuilderName,   cboCustomerProfile,  optDefaultPricingProfile,
-                        optCustomerPricingProfile, chkPricingMarkup};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-}
-
 bool frmDorvMain::focusNextPrevChild(bool next)
 {
-    // The project page's keyboard order is a ring: from the markup check
-    // box back to the wall-system name, and the other way round.
-    if (SSTab2->currentIndex() == ProjectPage) {
-        QWidget* f = focusWidget();
-        if (next && f == chkPricingMarkup) {
-            txtWallSystemName->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!next && f == txtWallSystemName) {
-            chkPricingMarkup->setFocus(Qt::BacktabFocusReason);
-            return true;
+    // The keyboard order of the page shown is a ring over the controls of
+    // the last SetTabOrder, skipping those hidden or disabled.
+    QWidget* f = focusWidget();
+    const int n = static_cast<int>(tabChain_.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (tabChain_[static_cast<std::size_t>(i)] == f)
+            at = i;
+    if (at >= 0) {
+        for (int step = 1; step < n; ++step) {
+            const int i = ((next ? at + step : at - step) % n + n) % n;
+            QWidget* w = tabChain_[static_cast<std::size_t>(i)];
+            if (w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
         }
     }
     return QMainWindow::focusNextPrevChild(next);
@@ -437,6 +452,7 @@ void frmDorvMain::NewProject()
     if (messageBox(kNewQuestion, QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return;
     ResetProjectTables();
+    closeWallEditor();
     RefreshColumnGrid();
     RefreshRoughOpeningGrid();
     RefreshWallSystemGrid();
@@ -452,6 +468,8 @@ void frmDorvMain::OpenProject()
     if (fileDialogName_.isEmpty())
         return;
     openProjectFile(fileDialogName_);
+    // The wall in the editor belonged to the project just replaced.
+    closeWallEditor();
 }
 
 void frmDorvMain::SaveProject(bool fromToolbar)
@@ -555,9 +573,27 @@ void frmDorvMain::showPrintOptionsWindow()
     printOptions_->activateWindow();
 }
 
-// The wall editor's lists; they are empty while the editor has none.
-void frmDorvMain::RefreshColumnGrid() {}
-void frmDorvMain::RefreshRoughOpeningGrid() {}
+// The columns and rough-openings pages of the wall editor.
+void frmDorvMain::buildOpeningsEditor()
+{
+    WallOpeningsEditor::WallSide side;
+    side.wallID = [this] { return editedWallID_ ? QString::number(editedWallID_) : QString(); };
+    side.txtWallLength = txtWallLength;
+    side.txtEaveHeight = txtEaveHeight;
+    side.optEave = optEave;
+    side.lblColumnHeight = lblColumnHeight;
+    side.lblROWidth = lblROWidth;
+    side.view = this;
+    // The window gives the boxes their key filters and focus-leave rules,
+    // and Return its Add button.
+    side.inputRules = false;
+    openingsEditor = new WallOpeningsEditor(fraColumnsPage, fraRoughOpeningsPage, side, this);
+    attachMemberPageInputs();
+}
+
+void frmDorvMain::RefreshColumnGrid() { openingsEditor->RefreshColumnGrid(); }
+void frmDorvMain::RefreshRoughOpeningGrid() { openingsEditor->RefreshRoughOpeningGrid(); }
+void frmDorvMain::LoadSupportColumnLists() { openingsEditor->LoadSupportColumnLists(); }
 
 // ---------------------------------------------------------------------------
 // Pricing choice: any touch makes the comparison stale.
@@ -586,9 +622,12 @@ void frmDorvMain::cmdExposureHelp_Click()
 
 void frmDorvMain::selectExposure(QChar exposure)
 {
-    // The option buttons live in the wall editor: optExposureB, C and D.
-    if (auto* option = findChild<QRadioButton*>(QStringLiteral("optExposure") + exposure))
-        option->setChecked(true);
+    if (exposure == QLatin1Char('B'))
+        optExposureB->setChecked(true);
+    else if (exposure == QLatin1Char('C'))
+        optExposureC->setChecked(true);
+    else if (exposure == QLatin1Char('D'))
+        optExposureD->setChecked(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -658,12 +697,11 @@ void frmDorvMain::closePleaseWait()
         delete plzWait_.data();
 }
 
-// The validation results are a window of their own; until it is part of
-// the program a stand-in is shown, modally, in its place.
+// Modal: the calculation goes on when the user closes it.
 void frmDorvMain::showValidationResults()
 {
-    PendingWindow results(appTitle() + QStringLiteral(" [Validation Results]"), this);
-    results.exec();
+    frmDorvValidationResults results(this);
+    results.showModal();
 }
 
 }  // namespace dv

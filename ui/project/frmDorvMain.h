@@ -8,10 +8,14 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -25,6 +29,7 @@ namespace dv {
 class DataCombo;
 class DataGrid;
 class TabControl;
+class WallOpeningsEditor;
 class frmDorvExposure;
 class frmDorvPlzWait;
 
@@ -83,6 +88,84 @@ public:
     DataGrid* grdWallSystemInformation = nullptr;
     DataGrid* grdComparisonInformation = nullptr;
 
+    // ---- The wall editor (page 0) ----
+    // Its inner pages: wall data, columns, rough openings.
+    enum { WallDataPage = 0, ColumnsPage = 1, RoughOpeningsPage = 2 };
+    TabControl* SSTab1 = nullptr;
+    QWidget* fraWallPage = nullptr;
+    QWidget* fraColumnsPage = nullptr;
+    QWidget* fraRoughOpeningsPage = nullptr;
+    // The wall open in the editor; 0 while none is.
+    std::int16_t editedWallID() const { return editedWallID_; }
+    // The columns and rough-openings pages.
+    WallOpeningsEditor* openingsEditor = nullptr;
+
+    // The wall picture and the member picture with their labels and guides.
+    QWidget* fraPictures = nullptr;
+    QLabel* imgMain = nullptr;
+    QLabel* imgMember = nullptr;
+    QLabel* lblPictureEaveHeight = nullptr;
+    QLabel* lblPictureWallLength = nullptr;
+    QLabel* lblPictureRidgeHeight = nullptr;
+    QLabel* lblPictureSlope = nullptr;
+    QLabel* lblDTFHLabel = nullptr;
+    QLabel* lblTwelve = nullptr;
+    QLabel* lblColumnHeight = nullptr;
+    QLabel* lblROWidth = nullptr;
+    QLabel* lblColumnIDLeft = nullptr;
+    QLabel* lblColumnIDRight = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label11 = nullptr;
+    QFrame* Line2 = nullptr;
+    QFrame* Line4 = nullptr;
+    QFrame* Line5 = nullptr;
+
+    // Wall data.
+    QRadioButton* optEave = nullptr;
+    QRadioButton* optGable = nullptr;
+    QLineEdit* txtEaveHeight = nullptr;
+    QLineEdit* txtWallLength = nullptr;
+    QLineEdit* txtRidgeHeight = nullptr;
+    QLineEdit* txtRoofSlope = nullptr;
+    QLineEdit* txtDTFH = nullptr;
+    QLineEdit* txtRoofTrussSpan = nullptr;
+    QLineEdit* txtCorners = nullptr;
+    QLabel* lblRoofSlope = nullptr;
+    QLabel* lblRidgeHeight = nullptr;
+    QLabel* lblDTFH = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* lblRoofLoading = nullptr;
+    QCheckBox* chkMonoSlope = nullptr;
+    DataCombo* cboExteriorFinish = nullptr;
+    DataCombo* cboRoofLoading = nullptr;
+    QRadioButton* optExposureB = nullptr;
+    QRadioButton* optExposureC = nullptr;
+    QRadioButton* optExposureD = nullptr;
+    QPushButton* cmdExposureHelp = nullptr;
+    QCheckBox* chkZoneWall = nullptr;
+    QGroupBox* fraZoneWall = nullptr;
+    QLineEdit* txtZoneCorners = nullptr;
+    QLineEdit* txtZoneJunctions = nullptr;
+    QRadioButton* optCornerA = nullptr;
+    QRadioButton* optCornerB = nullptr;
+    QRadioButton* optJunctionA = nullptr;
+    QRadioButton* optJunctionB = nullptr;
+    QPushButton* cmdAddtoProject = nullptr;
+
+    // Pictures and guides.
+    void ClearPictureLabels();
+    void ShowMemberGuides(const QString& kind);
+    void SetTabOrder(const QString& section);
+    // Reference lists.
+    void LoadExteriorFinishList();
+    // fromWall: select wallRoofLoadingID (the stored wall's), else the
+    // selected profile's roof loading.
+    void LoadRoofLoadingList(bool fromWall, int wallRoofLoadingID = 0);
+    // Gives the boxes of the column and rough-opening pages their key
+    // filters and focus-leave rules; boxes already served are left alone.
+    void attachMemberPageInputs();
+
     // Menus.
     QMenu* mnuFile = nullptr;
     QAction* subMnuOpen = nullptr;
@@ -117,6 +200,33 @@ public slots:
     // Shows the exposure help, or brings it forward when it is open.
     void cmdExposureHelp_Click();
 
+    // Wall list.
+    void cmdAddWallSystem_Click();
+    void grdWallSystemInformation_Click();
+    void grdWallSystemInformation_DblClick();
+    void cmdRemoveWallSystem_Click();
+    void cmdCopyWall_Click();
+    // Save of the wall open in the editor.
+    void cmdAddtoProject_Click();
+    // Wall type, pages and the zone-wall box.
+    void optEave_Click();
+    void optGable_Click();
+    void SSTab1_Click(int previousPage);
+    void SSTab2_Click(int previousPage);
+    void chkZoneWall_Click();
+    // Focus-leave rules of the dimension and number boxes.
+    void txtEaveHeight_LostFocus();
+    void txtWallLength_LostFocus();
+    void txtRidgeHeight_LostFocus();
+    void txtDTFH_LostFocus();
+    void txtRoofTrussSpan_LostFocus();
+    void txtRoofSlope_LostFocus();
+    void txtCorners_LostFocus();
+    void txtColumnHeight_LostFocus();
+    void txtMaxColumnWidth_LostFocus();
+    void txtROWidth_LostFocus();
+    void txtAverageROHeight_LostFocus();
+
 protected:
     enum class FileDialogMode { Open, Save };
     // The project file dialog: the chosen full file name, empty when the
@@ -128,9 +238,13 @@ protected:
     // Reading and writing project files.
     virtual void openProjectFile(const QString& path);
     virtual void saveProjectFile(const QString& path);
+    // The copy dialog, modal: true when the user confirmed, with the new
+    // name in newName. Tests replace it.
+    virtual bool askCopyWall(const QString& existingWallName, QString& newName);
 
     void closeEvent(QCloseEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void buildMenus();
@@ -142,7 +256,6 @@ private:
     void Form_Load();
     void Form_QueryUnload();
     void LoadCustomerProfileList();
-    void SetTabOrder(const QString& section);
 
     void NewProject();
     void OpenProject();
@@ -157,7 +270,29 @@ private:
     // The column and rough-opening lists of the wall editor.
     void RefreshColumnGrid();
     void RefreshRoughOpeningGrid();
+    void LoadSupportColumnLists();
+    void buildOpeningsEditor();
 
+    // Wall editor (frmDorvMain_editor.cpp, frmDorvMain_walls.cpp).
+    void buildWallEditor();
+    void connectEditorHandlers();
+    void closeWallEditor();
+    void saveWall();
+    void openWall(int row);
+    // A control of the editor by name, wherever it was built; null if none.
+    QWidget* editorControl(const char* name) const;
+    QLineEdit* editorBox(const char* name) const;
+    void lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anchorY);
+    void placeLabel(QLabel* label, int anchorX, int anchorY);
+    void attachLengthBox(QLineEdit* box, void (frmDorvMain::*rule)());
+    void attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)());
+    void setRemoveCaption(const QString& caption);
+    void pressDefaultButton();
+
+    std::int16_t editedWallID_ = 0;
+    bool tearingDown_ = false;
+    int guardDepth_ = 0;
+    std::vector<QPointer<QWidget>> tabChain_;
     QString fileDialogName_;
     QPointer<frmDorvPlzWait> plzWait_;
     QPointer<frmDorvExposure> exposure_;

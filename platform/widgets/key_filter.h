@@ -1,0 +1,25 @@
+#pragma once
+// Key filters for text boxes. Each typed character is offered to a rule as
+// its key code (Backspace as 8); the rule gives the code to type, or 0 to
+// swallow the key. Editing keys (arrows, Delete, Home, End, Tab, Return)
+// and shortcuts with Ctrl or Alt pass untouched. Pasted text, whether by
+// keyboard or by the box's menu, goes through the paste rule first; text
+// cannot be dropped into a filtered box.
+//
+// The focus-leave hook runs when the focus moves to another control of the
+// same window, not when a message box, a popup or another window takes it,
+// so that a rule that shows a message does not run again.
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+
+namespace dv {
+
+using KeyRule = std::function<int(int keyCode)>;
+using PasteRule = std::function<QString(const QString& text)>;
+
+void installKeyFilter(QLineEdit* box, KeyRule keyRule, PasteRule pasteRule);
+void installFocusLeave(QLineEdit* box, std::function<void()> onLeave);
+
+}  // namespace dv

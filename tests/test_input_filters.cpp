@@ -1,0 +1,158 @@
+// What may be typed into the text boxes, and the caps on typed values.
+#include "core/input_filters.h"
+#include "core/translator.h"
+#include "platform/app_error.h"
+#include "tests/qstring_print.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
+
+using namespace dv;
+
+
+namespace {
+
+class InputFilterTest : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override
+    {
+        QLocale::setDefault(saved_);
+        gSlopeText.clear();
+    }
+
+private:
+    QLocale saved_ = QLocale();
+};
+
+int numericKey(int code)
+{
+    FilterNumericKey(code);
+    return code;
+}
+
+}  // namespace
+
+TEST_F(InputFilterTest, LengthKeysKeepWhatADimensionIsWrittenWith)
+{
+    for (int code = -5; code < 0x3000; ++code) {
+        const bool kept = code == 8 || code == ' ' || code == '"' || code == '\'' || code == '.' || code == '/' ||
+                          (code >= '0' && code <= '9');
+        EXPECT_EQ(FilterLengthKey(code), kept ? code : 0) << code;
+    }
+    EXPECT_EQ(FilterLengthKey('7'), '7');
+    for (int code : {int('-'), int(','), int('a'), 13, 3, 22, 24})
+        EXPECT_EQ(FilterLengthKey(code), 0) << code;
+}
+
+TEST_F(InputFilterTest, NumericKeysKeepAPlainDecimalNumber)
+{
+    for (int code = -5; code < 0x3000; ++code) {
+        const bool kept = code == 8 || code == '.' || (code >= '0' && code <= '9');
+        EXPECT_EQ(numericKey(code), kept ? code : 0) << code;
+    }
+    for (int code : {int('7'), int('.'), 8})
+        EXPECT_EQ(numericKey(code), code);
+    for (int code : {int('/'), int(' '), int('-'), 13, 22})
+        EXPECT_EQ(numericKey(code), 0) << code;
+}
+
+TEST_F(InputFilterTest, PastedTextKeepsWhatTheKeysWould)
+{
+    EXPECT_EQ(FilterPastedLengthText(QStringLiteral("12' 6 1/2\"")), QStringLiteral("12' 6 1/2\""));
+    EXPECT_EQ(FilterPastedLengthText(QStringLiteral("-12,5 ft\r\n\b\t")), QStringLiteral("125 "));
+    EXPECT_EQ(FilterPastedLengthText(QStringLiteral("305mm")), QStringLiteral("305"));
+    EXPECT_EQ(FilterPastedLengthText(QStringLiteral("\u00bd\u201912\u2033")), QStringLiteral("12"));
+    EXPECT_EQ(FilterPastedLengthText(QString()), QString());
+    EXPECT_EQ(FilterPastedNumericText(QStringLiteral("$1,234.50 ")), QStringLiteral("1234.50"));
+    EXPECT_EQ(FilterPastedNumericText(QStringLiteral("6/12")), QStringLiteral("612"));
+    EXPECT_EQ(FilterPastedNumericText(QStringLiteral("-\b7")), QStringLiteral("7"));
+}
+
+TEST_F(InputFilterTest, LengthCapOnTheLeadingNumber)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"250", "250"},
+        {"301", "300"},
+        {"300", "300"},
+        {"1e5", "300"},
+        {"3600\"", "3600\""},        // 300 feet written in inches is not above the cap
+        {"3612\"", "300'"},          // an inch count above it becomes 300 feet
+        {"3612\" 1/2", "300' 1/2"},
+        {"400' 6", "300' 6"},
+        {"400 1/2", "300 1/2"},
+        {"12' 400", "12' 400"},      // only the first number is capped
+        {"301.5", "300.5"},
+        {"299.9", "299.9"},
+        {"12 6 8", "12 6 8"},
+        // Inches alone: the leading number is inches too.
+        {"400 1/2\"", "400 1/2\""},
+        {"3700.5\"", "3600.5\""},
+        {"301.5\"", "301.5\""},
+        {"4000 1/2\"", "3600 1/2\""},
+        // No number before the first marker: left as typed.
+        {".5", ".5"},
+        {"   ", "   "},
+        // Spaces before the number do not hide it.
+        {" 400", " 300"},
+        {"  400' 6", "  300' 6"},
+        {" 250", " 250"},
+        {"\"400", "\"400"},
+        {"/400", "/400"},
+        {"", ""},
+    };
+    for (const auto& [typed, capped] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(LimitLengthText(QString::fromUtf8(typed)), QString::fromUtf8(capped));
+    }
+}
+
+TEST_F(InputFilterTest, CappedTextReadsAsAtMostAboutThreeHundredFeet)
+{
+    for (const char* typed : {"9999", " 9999", "9999'", "99999\"", "9999 11 15", "9999' 11 1/2\"", "99999 1/2\"",
+                              "99999.5\"", "9999.99"}) {
+        SCOPED_TRACE(typed);
+        const double inches = ConvertInputToInches(LimitLengthText(QString::fromUtf8(typed)));
+        EXPECT_LT(inches, 301 * 12.0);
+        EXPECT_GE(inches, 300 * 12.0);
+    }
+}
+
+TEST_F(InputFilterTest, LengthCapReportsTextThatIsNoNumber)
+{
+    for (const char* typed : {"abc", "12a 6", "x/2", "1a.3"}) {
+        SCOPED_TRACE(typed);
+        try {
+            LimitLengthText(QString::fromUtf8(typed));
+            ADD_FAILURE() << "no error";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), err::TypeMismatch);
+        }
+    }
+    try {
+        LimitLengthText(QString(400, QLatin1Char('9')));
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), err::Overflow);
+    }
+}
+
+TEST_F(InputFilterTest, LengthCapUnderACommaLocale)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(LimitLengthText(QStringLiteral("301,5")), QStringLiteral("300"));
+    EXPECT_EQ(LimitLengthText(QStringLiteral("299,5")), QStringLiteral("299,5"));
+    EXPECT_EQ(LimitLengthText(QStringLiteral("301.5")), QStringLiteral("300.5"));
+}
+
+TEST_F(InputFilterTest, RoofSlopeText)
+{
+    EXPECT_EQ(gSlopeText, QString());
+    for (const auto& [rise, slope] : {std::pair<const char*, const char*>{"6", "6/12"}, {"12", "12/12"},
+                                      {"4.5", "4.5/12"}, {"0", "0/12"}}) {
+        SetRoofSlopeText(QString::fromUtf8(rise));
+        EXPECT_EQ(gSlopeText, QString::fromUtf8(slope));
+    }
+}

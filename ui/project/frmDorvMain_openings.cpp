@@ -1,0 +1,771 @@
+#include "ui/project/frmDorvMain_openings.h"
+
+#include "core/app_state.h"
+#include "core/input_filters.h"
+#include "core/sql_literals.h"
+#include "core/translator.h"
+#include "platform/numbers.h"
+#include "platform/widgets/data_combo.h"
+#include "platform/widgets/data_grid.h"
+#include "platform/widgets/focus_select.h"
+#include "platform/widgets/key_filter.h"
+#include "ui/project/guarded.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+#include <utility>
+#include <vector>
+
+namespace dv {
+
+const QString WallOpeningsEditor::AddCaption = QStringLiteral("Add ->>");
+const QString WallOpeningsEditor::UpdateCaption = QStringLiteral("Update ->>");
+
+namespace {
+
+const QString kRemoved = QStringLiteral("**Removed**");
+const QString kNA = QStringLiteral("NA");
+const QString kColumnPrefix = QStringLiteral("Column ");
+const QString kOpeningPrefix = QStringLiteral("Rough Opening ");
+
+// Widths are stored with 15 significant digits, so openings that fill the
+// wall exactly (three of 6' 8" in 20') may add up a hair above its length.
+// Far below a sixteenth of an inch.
+constexpr double kLengthTolerance = 1e-7;
+
+// Twips per pixel at the windows' usual 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+// Anchors of the member picture's labels, in twips.
+constexpr std::int16_t kColumnHeightX = 600, kColumnHeightY = 2880;
+constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
+
+// Markers and IDs are compared as the database compares them: without case.
+bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// Reads a dimension box: the text is translated, written back in display
+// notation, and its length returned in feet. A missing or empty box is 0.
+double readLengthBox(QLineEdit* box)
+{
+    const double inches = ConvertInputToInches(box ? box->text() : QString(), 0);
+    const QString shown = FormatInchesForDisplay(inches);
+    if (box)
+        box->setText(shown);
+    const double feet = gLastDisplayValue / 12.0;
+    gLastDisplayValue = 0;
+    return checkedFinite(feet, "length");
+}
+
+// A stored length (decimal feet as text) in display notation.
+QString storedLengthText(const Value& stored)
+{
+    return FormatInchesForDisplay(ConvertInputToInches(stored.toText(), 0));
+}
+
+// The number after a prefix in a chosen entry ("Column 3" gives 3); 0 when
+// there is none.
+int numberAfter(const QString& text, const QString& prefix)
+{
+    if (!text.startsWith(prefix))
+        return 0;
+    bool ok = false;
+    const int n = text.mid(prefix.size()).trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+void fillNumberedList(DataCombo* combo, const QString& prefix, int storedRows)
+{
+    combo->removeAll();
+    for (int i = 1; i <= storedRows + 1; ++i)
+        combo->addRowFields({prefix + QString::number(i)});
+    combo->setColumnValue(0, prefix + QString::number(storedRows + 1));
+    combo->setText(prefix + QString::number(storedRows + 1));
+}
+
+void clearCombo(DataCombo* combo)
+{
+    combo->setText(QString());
+    for (int c = 0; c < 2; ++c)
+        combo->setColumnValue(c, QString());
+}
+
+QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+}  // namespace
+
+WallOpeningsEditor::WallOpeningsEditor(QWidget* columnsPage, QWidget* roughOpeningsPage, WallSide wall,
+                                       QObject* parent)
+    : QObject(parent), wall_(std::move(wall))
+{
+    buildColumnsPage(columnsPage);
+    buildRoughOpeningsPage(roughOpeningsPage);
+
+    if (wall_.inputRules) {
+        const std::pair<QLineEdit*, void (WallOpeningsEditor::*)()> boxes[] = {
+            {txtColumnHeight, &WallOpeningsEditor::txtColumnHeight_LostFocus},
+            {txtMaxColumnWidth, &WallOpeningsEditor::txtMaxColumnWidth_LostFocus},
+            {txtROWidth, &WallOpeningsEditor::txtROWidth_LostFocus},
+            {txtAverageROHeight, &WallOpeningsEditor::txtAverageROHeight_LostFocus}};
+        for (const auto& [box, rule] : boxes) {
+            selectAllOnFocus(box);
+            installKeyFilter(box, [](int code) { return FilterLengthKey(code); },
+                             [](const QString& text) { return FilterPastedLengthText(text); });
+            installFocusLeave(box, [this, rule = rule] { (this->*rule)(); });
+        }
+        columnsPage->installEventFilter(this);
+        roughOpeningsPage->installEventFilter(this);
+    }
+
+    connect(cboColumnID, &DataCombo::picked, this, &WallOpeningsEditor::cboColumnID_Click);
+    connect(cmdAddColumn, &QPushButton::clicked, this, &WallOpeningsEditor::cmdAddColumn_Click);
+    connect(cmdRemoveColumn, &QPushButton::clicked, this, &WallOpeningsEditor::cmdRemoveColumn_Click);
+    connect(cboROID, &DataCombo::picked, this, &WallOpeningsEditor::cboROID_Click);
+    connect(cmdAddRO, &QPushButton::clicked, this, &WallOpeningsEditor::cmdAddRO_Click);
+    connect(cmdRemoveRO, &QPushButton::clicked, this, &WallOpeningsEditor::cmdRemoveRO_Click);
+    connect(cboColumnIDLeft, &DataCombo::picked, this, &WallOpeningsEditor::cboColumnIDLeft_Click);
+    connect(cboColumnIDRight, &DataCombo::picked, this, &WallOpeningsEditor::cboColumnIDRight_Click);
+    // The combos open their lists on any mouse press themselves.
+
+    setColumnMode(true);
+    setOpeningMode(true);
+    fillNumberedList(cboColumnID, kColumnPrefix, 0);
+    fillNumberedList(cboROID, kOpeningPrefix, 0);
+}
+
+void WallOpeningsEditor::buildColumnsPage(QWidget* page)
+{
+    auto* outer = qobject_cast<QBoxLayout*>(page->layout());
+    if (!outer)
+        outer = new QHBoxLayout(page);
+
+    Frame7 = new QGroupBox(QStringLiteral("Column Data"), page);
+    Frame7->setObjectName(QStringLiteral("Frame7"));
+    auto* form = new QGridLayout(Frame7);
+    cboColumnID = new DataCombo({QStringLiteral("ColumnID")}, 0, Frame7);
+    txtColumnHeight = new QLineEdit(Frame7);
+    txtMaxColumnWidth = new QLineEdit(Frame7);
+    cmdAddColumn = new QPushButton(AddCaption, Frame7);
+    cmdRemoveColumn = new QPushButton(QStringLiteral("Remove"), Frame7);
+    form->addWidget(caption(QStringLiteral("Column ID"), Frame7), 0, 0);
+    form->addWidget(cboColumnID, 0, 1);
+    form->addWidget(caption(QStringLiteral("Column Height"), Frame7), 1, 0);
+    form->addWidget(txtColumnHeight, 1, 1);
+    form->addWidget(caption(QStringLiteral("Max width (including trimmers)"), Frame7), 2, 0);
+    form->addWidget(txtMaxColumnWidth, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAddColumn);
+    buttons->addWidget(cmdRemoveColumn);
+    form->addLayout(buttons, 3, 0, 1, 2);
+    form->setRowStretch(4, 1);
+
+    grdColumnInformation =
+        new DataGrid({QStringLiteral("Column ID"), QStringLiteral("Column Height"), QStringLiteral("Max Width")}, page);
+
+    outer->addWidget(Frame7);
+    outer->addWidget(grdColumnInformation, 1);
+
+    cboColumnID->setObjectName(QStringLiteral("cboColumnID"));
+    txtColumnHeight->setObjectName(QStringLiteral("txtColumnHeight"));
+    txtMaxColumnWidth->setObjectName(QStringLiteral("txtMaxColumnWidth"));
+    cmdAddColumn->setObjectName(QStringLiteral("cmdAddColumn"));
+    cmdRemoveColumn->setObjectName(QStringLiteral("cmdRemoveColumn"));
+    grdColumnInformation->setObjectName(QStringLiteral("grdColumnInformation"));
+
+    QWidget::setTabOrder(txtColumnHeight, txtMaxColumnWidth);
+    QWidget::setTabOrder(txtMaxColumnWidth, cmdAddColumn);
+    QWidget::setTabOrder(cmdAddColumn, cmdRemoveColumn);
+    QWidget::setTabOrder(cmdRemoveColumn, cboColumnID);
+}
+
+void WallOpeningsEditor::buildRoughOpeningsPage(QWidget* page)
+{
+    auto* outer = qobject_cast<QBoxLayout*>(page->layout());
+    if (!outer)
+        outer = new QHBoxLayout(page);
+
+    Frame9 = new QGroupBox(QStringLiteral("Rough Opening Data"), page);
+    Frame9->setObjectName(QStringLiteral("Frame9"));
+    auto* form = new QGridLayout(Frame9);
+    cboROID = new DataCombo({QStringLiteral("Rough Opening ID")}, 0, Frame9);
+    txtROWidth = new QLineEdit(Frame9);
+    txtAverageROHeight = new QLineEdit(Frame9);
+    cboNumberHeaders = new DataCombo({QStringLiteral("# of Headers")}, 0, Frame9);
+    cmdAddRO = new QPushButton(AddCaption, Frame9);
+    cmdRemoveRO = new QPushButton(QStringLiteral("Remove"), Frame9);
+    form->addWidget(caption(QStringLiteral("Rough Opening ID"), Frame9), 0, 0);
+    form->addWidget(cboROID, 0, 1);
+    form->addWidget(caption(QStringLiteral("Rough Opening Width"), Frame9), 1, 0);
+    form->addWidget(txtROWidth, 1, 1);
+    form->addWidget(caption(QStringLiteral("Average R.O. Height"), Frame9), 2, 0);
+    form->addWidget(txtAverageROHeight, 2, 1);
+    form->addWidget(caption(QStringLiteral(" Number of Headers in R.O."), Frame9), 3, 0);
+    form->addWidget(cboNumberHeaders, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAddRO);
+    buttons->addWidget(cmdRemoveRO);
+    form->addLayout(buttons, 4, 0, 1, 2);
+    form->setRowStretch(5, 1);
+
+    // The support lists sit with the member picture's guides.
+    auto* supports = new QWidget(page);
+    auto* supportForm = new QGridLayout(supports);
+    cboColumnIDLeft = new DataCombo({QStringLiteral("ID"), QStringLiteral("Column ID Left")}, 1, supports);
+    cboColumnIDRight = new DataCombo({QStringLiteral("ID"), QStringLiteral("Column ID Right")}, 1, supports);
+    supportForm->addWidget(caption(QStringLiteral("Column ID Left"), supports), 0, 0);
+    supportForm->addWidget(cboColumnIDLeft, 1, 0);
+    supportForm->addWidget(caption(QStringLiteral("Column ID Right"), supports), 0, 1);
+    supportForm->addWidget(cboColumnIDRight, 1, 1);
+
+    grdROInformation = new DataGrid({QStringLiteral("Rough Opening ID"), QStringLiteral("Rough Opening"),
+                                     QStringLiteral("Average Height"), QStringLiteral("# of Headers"),
+                                     QStringLiteral("Column ID Left"), QStringLiteral("Column ID Right")},
+                                    page);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame9);
+    left->addWidget(supports);
+    outer->addLayout(left);
+    outer->addWidget(grdROInformation, 1);
+
+    cboROID->setObjectName(QStringLiteral("cboROID"));
+    txtROWidth->setObjectName(QStringLiteral("txtROWidth"));
+    txtAverageROHeight->setObjectName(QStringLiteral("txtAverageROHeight"));
+    cboNumberHeaders->setObjectName(QStringLiteral("cboNumberHeaders"));
+    cboColumnIDLeft->setObjectName(QStringLiteral("cboColumnIDLeft"));
+    cboColumnIDRight->setObjectName(QStringLiteral("cboColumnIDRight"));
+    cmdAddRO->setObjectName(QStringLiteral("cmdAddRO"));
+    cmdRemoveRO->setObjectName(QStringLiteral("cmdRemoveRO"));
+    grdROInformation->setObjectName(QStringLiteral("grdROInformation"));
+
+    QWidget::setTabOrder(txtROWidth, txtAverageROHeight);
+    QWidget::setTabOrder(txtAverageROHeight, cboNumberHeaders);
+    QWidget::setTabOrder(cboNumberHeaders, cboColumnIDLeft);
+    QWidget::setTabOrder(cboColumnIDLeft, cboColumnIDRight);
+    QWidget::setTabOrder(cboColumnIDRight, cmdAddRO);
+    QWidget::setTabOrder(cmdAddRO, cmdRemoveRO);
+    QWidget::setTabOrder(cmdRemoveRO, cboROID);
+}
+
+// ---------------------------------------------------------------- plumbing
+
+void WallOpeningsEditor::guard(const std::function<void()>& handler)
+{
+    runGuarded(qobject_cast<QWidget*>(Frame9 ? Frame9->parentWidget() : nullptr), handler, wall_.view);
+}
+
+MsgResult WallOpeningsEditor::message(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+{
+    ProjectView& v = wall_.view ? *wall_.view : projectView();
+    return v.messageBox(text, title, buttons, icon);
+}
+
+bool WallOpeningsEditor::editedWall(std::int16_t* id) const
+{
+    const QString text = wall_.wallID ? wall_.wallID().trimmed() : QString();
+    if (text.isEmpty())
+        return false;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < INT16_MIN || value > INT16_MAX)
+        return false;
+    *id = static_cast<std::int16_t>(value);
+    return true;
+}
+
+void WallOpeningsEditor::setColumnMode(bool adding)
+{
+    cmdAddColumn->setText(adding ? AddCaption : UpdateCaption);
+    cmdRemoveColumn->setEnabled(!adding);
+}
+
+void WallOpeningsEditor::setOpeningMode(bool adding)
+{
+    cmdAddRO->setText(adding ? AddCaption : UpdateCaption);
+    cmdRemoveRO->setEnabled(!adding);
+}
+
+bool WallOpeningsEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return on a page presses its Add button, or the button that has the
+    // focus.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+                focused->click();
+                return true;
+            }
+            if (watched == Frame7->parentWidget()) {
+                cmdAddColumn->click();
+                return true;
+            }
+            if (watched == Frame9->parentWidget()) {
+                cmdAddRO->click();
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------- length rule
+
+namespace {
+
+void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
+{
+    if (box->text().isEmpty())
+        return;
+    box->setText(LimitLengthText(box->text()));
+    box->setText(FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)).trimmed());
+    if (!label)
+        return;
+    label->setText(box->text());
+    label->adjustSize();
+    CenterLabelLeft(x, y, toInt16(static_cast<double>(label->width()) * kTwipsPerPixel));
+    label->move(gLabelLeft / kTwipsPerPixel, y / kTwipsPerPixel);
+}
+
+}  // namespace
+
+void WallOpeningsEditor::txtColumnHeight_LostFocus()
+{
+    guard([this] { lengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY); });
+}
+
+void WallOpeningsEditor::txtMaxColumnWidth_LostFocus()
+{
+    guard([this] { lengthRule(txtMaxColumnWidth, nullptr, 0, 0); });
+}
+
+void WallOpeningsEditor::txtROWidth_LostFocus()
+{
+    guard([this] { lengthRule(txtROWidth, wall_.lblROWidth, kROWidthX, kROWidthY); });
+}
+
+void WallOpeningsEditor::txtAverageROHeight_LostFocus()
+{
+    guard([this] { lengthRule(txtAverageROHeight, nullptr, 0, 0); });
+}
+
+// ----------------------------------------------------------------- columns
+
+void WallOpeningsEditor::RefreshColumnGrid()
+{
+    grdColumnInformation->removeAll();
+    std::int16_t wallID = 0;
+    if (editedWall(&wallID)) {
+        Recordset rs = DbConnection.query(DbConnection.cached(QStringLiteral(
+            "SELECT ColumnID, ColumnHeight, MaxWidth FROM Column_Information WHERE WallID = ? ORDER BY rowid")).bind(1, wallID));
+        std::vector<QStringList> rows;
+        for (; !rs.eof(); rs.moveNext()) {
+            const Value height = rs["ColumnHeight"];
+            if (sameText(height.toText(), kRemoved))
+                rows.push_back({rs["ColumnID"].toText(), height.toText(), rs["MaxWidth"].toText()});
+            else
+                rows.push_back({rs["ColumnID"].toText(), storedLengthText(height), storedLengthText(rs["MaxWidth"])});
+        }
+        rs.close();
+        for (const QStringList& row : rows)
+            grdColumnInformation->addRowFields(row);
+    }
+    txtColumnHeight->clear();
+    // The new number is chosen, so the editor is adding.
+    fillNumberedList(cboColumnID, kColumnPrefix, grdColumnInformation->rows());
+    setColumnMode(true);
+}
+
+void WallOpeningsEditor::cboColumnID_Click() { guard([this] { chooseColumn(); }); }
+void WallOpeningsEditor::cmdAddColumn_Click() { guard([this] { saveColumn(); }); }
+void WallOpeningsEditor::cmdRemoveColumn_Click() { guard([this] { removeColumn(); }); }
+
+void WallOpeningsEditor::chooseColumn()
+{
+    const QString chosen = cboColumnID->text();
+    if (chosen == kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)) {
+        txtColumnHeight->clear();
+        txtMaxColumnWidth->clear();
+        setColumnMode(true);
+        return;
+    }
+    std::int16_t wallID = 0;
+    if (editedWall(&wallID)) {
+        Recordset rs = DbConnection.query(
+            DbConnection.cached(QStringLiteral("SELECT ColumnHeight, MaxWidth FROM Column_Information "
+                                               "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ? ORDER BY rowid"))
+                .bind(1, chosen)
+                .bind(2, wallID));
+        if (!rs.eof()) {
+            const Value height = rs["ColumnHeight"];
+            const Value width = rs["MaxWidth"];
+            rs.close();
+            if (sameText(height.toText(), kRemoved)) {
+                txtColumnHeight->clear();
+                txtMaxColumnWidth->clear();
+            } else {
+                txtColumnHeight->setText(storedLengthText(height));
+                txtMaxColumnWidth->setText(storedLengthText(width));
+            }
+        }
+    }
+    const int number = numberAfter(chosen, kColumnPrefix);
+    if (number >= 1 && number <= grdColumnInformation->rows())
+        grdColumnInformation->setCursorRow(number - 1);
+    setColumnMode(false);
+}
+
+void WallOpeningsEditor::offerEaveHeight()
+{
+    if (wall_.optEave && wall_.optEave->isChecked() && txtColumnHeight->text().isEmpty()) {
+        txtColumnHeight->setText(wall_.txtEaveHeight ? wall_.txtEaveHeight->text() : QString());
+        lengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY);
+    }
+}
+
+void WallOpeningsEditor::saveColumn()
+{
+    const auto focusBack = qScopeGuard([this] { txtColumnHeight->setFocus(); });
+    std::int16_t wallID = 0;
+    const QString chosen = cboColumnID->text();
+    if (!chosen.isEmpty() && !txtColumnHeight->text().isEmpty() && editedWall(&wallID)) {
+        const QString height = sqlNumber(readLengthBox(txtColumnHeight));
+        const QString width = sqlNumber(readLengthBox(txtMaxColumnWidth));
+        if (chosen != kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)) {
+            DbConnection
+                .cached(QStringLiteral("UPDATE Column_Information SET ColumnHeight = ?, MaxWidth = ? "
+                                       "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ?"))
+                .bind(1, height)
+                .bind(2, width)
+                .bind(3, chosen)
+                .bind(4, wallID)
+                .exec();
+        } else {
+            // Into the wall open in the editor: CurrentWallID may name the
+            // last wall a calculation walked.
+            DbConnection
+                .cached(QStringLiteral("INSERT INTO Column_Information (WallID, ColumnID, ColumnHeight, MaxWidth) "
+                                       "VALUES (?, ?, ?, ?)"))
+                .bind(1, wallID)
+                .bind(2, chosen)
+                .bind(3, height)
+                .bind(4, width)
+                .exec();
+        }
+        setColumnMode(true);
+        RefreshColumnGrid();
+    }
+    offerEaveHeight();
+}
+
+void WallOpeningsEditor::removeColumn()
+{
+    // The chosen column is the one named, checked and removed, whichever
+    // grid row the user clicked since.
+    const QString chosen = cboColumnID->text();
+    std::int16_t wallID = 0;
+    if (chosen.isEmpty() || chosen == kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)
+        || !editedWall(&wallID))
+        return;
+
+    QStringList conflicts;
+    {
+        Recordset rs = DbConnection.query(
+            DbConnection.cached(QStringLiteral("SELECT ROID, ColIDLeft, ColIDRight FROM Header_Information "
+                                               "WHERE WallID = ? ORDER BY rowid"))
+                .bind(1, wallID));
+        for (; !rs.eof(); rs.moveNext())
+            if (sameText(rs["ColIDLeft"].toText(), chosen) || sameText(rs["ColIDRight"].toText(), chosen))
+                conflicts << rs["ROID"].toText();
+    }
+    for (const QString& roid : conflicts)
+        message(chosen + QStringLiteral(" is required to support one side of ") + roid
+                    + QStringLiteral(".  You must first remove the Rough Opening before the column can be removed."),
+                QStringLiteral("Column Support Conflict"), MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!conflicts.isEmpty())
+        return;
+
+    if (message(QStringLiteral("Are you sure you want to remove ") + chosen + QStringLiteral("?"),
+                QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
+        != MsgResult::Yes)
+        return;
+
+    DbConnection
+        .cached(QStringLiteral("UPDATE Column_Information SET ColumnHeight = '**Removed**', MaxWidth = 'NA' "
+                               "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ?"))
+        .bind(1, chosen)
+        .bind(2, wallID)
+        .exec();
+    setColumnMode(true);
+    RefreshColumnGrid();
+    txtColumnHeight->setFocus();
+}
+
+void WallOpeningsEditor::EnterColumnsPage()
+{
+    // As the window's page switch does it: the eave height shows on the
+    // member picture, and the reload then empties the box.
+    offerEaveHeight();
+    if (wall_.lblColumnHeight)
+        wall_.lblColumnHeight->setText(txtColumnHeight->text());
+    RefreshColumnGrid();
+    txtColumnHeight->setFocus();
+}
+
+// ----------------------------------------------------------- rough openings
+
+void WallOpeningsEditor::RefreshRoughOpeningGrid()
+{
+    grdROInformation->removeAll();
+    std::int16_t wallID = 0;
+    if (editedWall(&wallID)) {
+        Recordset rs = DbConnection.query(
+            DbConnection.cached(QStringLiteral("SELECT ROID, ROWidth, AverageROHeight, NumHeaders, ColIDLeft, ColIDRight "
+                                               "FROM Header_Information WHERE WallID = ? ORDER BY rowid"))
+                .bind(1, wallID));
+        std::vector<QStringList> rows;
+        for (; !rs.eof(); rs.moveNext()) {
+            const Value width = rs["ROWidth"];
+            const Value height = rs["AverageROHeight"];
+            const bool removed = sameText(width.toText(), kRemoved);
+            rows.push_back({rs["ROID"].toText(), removed ? width.toText() : storedLengthText(width),
+                            removed ? height.toText() : storedLengthText(height), rs["NumHeaders"].toText(),
+                            rs["ColIDLeft"].toText(), rs["ColIDRight"].toText()});
+        }
+        rs.close();
+        for (const QStringList& row : rows)
+            grdROInformation->addRowFields(row);
+    }
+    txtROWidth->clear();
+    txtAverageROHeight->clear();
+    // The new number is chosen, so the editor is adding.
+    fillNumberedList(cboROID, kOpeningPrefix, grdROInformation->rows());
+    setOpeningMode(true);
+}
+
+void WallOpeningsEditor::LoadSupportColumnLists()
+{
+    for (DataCombo* list : {cboColumnIDLeft, cboColumnIDRight}) {
+        list->removeAll();
+        std::int16_t wallID = 0;
+        if (!editedWall(&wallID))
+            continue;
+        std::vector<QStringList> rows;
+        {
+            Recordset rs = DbConnection.query(
+                DbConnection.cached(QStringLiteral("SELECT rowid AS ID, ColumnID FROM Column_Information "
+                                                   "WHERE WallID = ? AND ColumnHeight <> '**Removed**' COLLATE NOCASE "
+                                                   "ORDER BY rowid"))
+                    .bind(1, wallID));
+            for (; !rs.eof(); rs.moveNext())
+                rows.push_back({rs["ID"].toText(), rs["ColumnID"].toText()});
+        }
+        for (const QStringList& row : rows)
+            list->addRowFields(row);
+    }
+}
+
+void WallOpeningsEditor::EnterRoughOpeningsPage()
+{
+    LoadSupportColumnLists();
+    clearCombo(cboColumnIDLeft);
+    clearCombo(cboColumnIDRight);
+    cboNumberHeaders->removeAll();
+    for (const char* n : {"1", "2", "3", "4"})
+        cboNumberHeaders->addRowFields({QString::fromLatin1(n)});
+    RefreshRoughOpeningGrid();
+    txtROWidth->setFocus();
+}
+
+void WallOpeningsEditor::cboROID_Click() { guard([this] { chooseOpening(); }); }
+void WallOpeningsEditor::cmdAddRO_Click() { guard([this] { saveOpening(); }); }
+void WallOpeningsEditor::cmdRemoveRO_Click() { guard([this] { removeOpening(); }); }
+void WallOpeningsEditor::cboColumnIDLeft_Click() { guard([this] { refuseSameSupport(cboColumnIDLeft); }); }
+void WallOpeningsEditor::cboColumnIDRight_Click() { guard([this] { refuseSameSupport(cboColumnIDRight); }); }
+
+void WallOpeningsEditor::chooseOpening()
+{
+    const QString chosen = cboROID->text();
+    if (chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1)) {
+        txtROWidth->clear();
+        txtAverageROHeight->clear();
+        cboNumberHeaders->setText(QString());
+        setOpeningMode(true);
+        return;
+    }
+    std::int16_t wallID = 0;
+    if (editedWall(&wallID)) {
+        Recordset rs = DbConnection.query(
+            DbConnection.cached(QStringLiteral("SELECT ROWidth, AverageROHeight, NumHeaders, ColIDLeft, ColIDRight "
+                                               "FROM Header_Information WHERE ROID = ? COLLATE NOCASE AND WallID = ? "
+                                               "ORDER BY rowid"))
+                .bind(1, chosen)
+                .bind(2, wallID));
+        if (!rs.eof()) {
+            const Value width = rs["ROWidth"];
+            const Value height = rs["AverageROHeight"];
+            const QString headers = rs["NumHeaders"].toText();
+            const QString left = rs["ColIDLeft"].toText();
+            const QString right = rs["ColIDRight"].toText();
+            rs.close();
+            if (sameText(width.toText(), kRemoved)) {
+                txtROWidth->clear();
+                txtAverageROHeight->clear();
+                cboNumberHeaders->setText(QString());
+                clearCombo(cboColumnIDLeft);
+                clearCombo(cboColumnIDRight);
+            } else {
+                txtROWidth->setText(storedLengthText(width));
+                txtAverageROHeight->setText(storedLengthText(height));
+                cboNumberHeaders->setText(headers);
+                cboNumberHeaders->setColumnValue(0, headers);
+                cboColumnIDLeft->setText(left);
+                cboColumnIDLeft->setColumnValue(1, left);
+                cboColumnIDRight->setText(right);
+                cboColumnIDRight->setColumnValue(1, right);
+            }
+        }
+    }
+    const int number = numberAfter(chosen, kOpeningPrefix);
+    if (number >= 1 && number <= grdROInformation->rows())
+        grdROInformation->setCursorRow(number - 1);
+    setOpeningMode(false);
+}
+
+void WallOpeningsEditor::saveOpening()
+{
+    const auto focusBack = qScopeGuard([this] { txtROWidth->setFocus(); });
+    std::int16_t wallID = 0;
+    if (!editedWall(&wallID))
+        return;
+    const QString chosen = cboROID->text();
+    const bool adding = chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1);
+
+    const double wallLength = readLengthBox(wall_.txtWallLength);
+    double others = 0;
+    {
+        Recordset rs = DbConnection.query(
+            DbConnection.cached(QStringLiteral("SELECT ROWidth FROM Header_Information WHERE WallID = ? "
+                                               "AND ROWidth <> '**Removed**' COLLATE NOCASE AND ROID <> ? COLLATE NOCASE "
+                                               "ORDER BY rowid"))
+                .bind(1, wallID)
+                .bind(2, chosen));
+        for (; !rs.eof(); rs.moveNext())
+            others += rs["ROWidth"].toDouble();
+    }
+    const double newWidth = readLengthBox(txtROWidth);
+    if (checkedFinite(others + newWidth, "total opening width") > wallLength + kLengthTolerance) {
+        message(QStringLiteral("Your input Rough Opening Width's exceed the length of this wall.  Please review your "
+                               "input and make the necessary adjustments."),
+                QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+
+    if (chosen.isEmpty() || txtROWidth->text().isEmpty() || cboColumnIDLeft->text().isEmpty()
+        || cboColumnIDRight->text().isEmpty() || cboNumberHeaders->text().isEmpty()
+        || txtAverageROHeight->text().isEmpty())
+        return;
+
+    const QString width = sqlNumber(readLengthBox(txtROWidth));
+    const QString height = sqlNumber(readLengthBox(txtAverageROHeight));
+    const QString left = cboColumnIDLeft->text();
+    const QString right = cboColumnIDRight->text();
+    const QString headers = cboNumberHeaders->text();
+
+    if (adding) {
+        QStringList conflicts;
+        {
+            Recordset rs = DbConnection.query(
+                DbConnection.cached(QStringLiteral("SELECT ColIDLeft, ColIDRight FROM Header_Information "
+                                                   "WHERE WallID = ? ORDER BY rowid"))
+                    .bind(1, wallID));
+            for (; !rs.eof(); rs.moveNext()) {
+                if (sameText(rs["ColIDLeft"].toText(), left))
+                    conflicts << left + QStringLiteral(" has already been used as a left column support.  Please "
+                                                       "choose a different column support");
+                else if (sameText(rs["ColIDRight"].toText(), right))
+                    conflicts << right + QStringLiteral(" has already been used as a right column support.  Please "
+                                                        "choose a different column support");
+            }
+        }
+        for (const QString& text : conflicts)
+            message(text, QStringLiteral("Column Support Conflict"), MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!conflicts.isEmpty())
+            return;
+    }
+
+    if (!adding) {
+        DbConnection
+            .cached(QStringLiteral("UPDATE Header_Information SET ROWidth = ?, NumHeaders = ?, ColIDLeft = ?, "
+                                   "ColIDRight = ?, AverageROHeight = ? WHERE ROID = ? COLLATE NOCASE AND WallID = ?"))
+            .bind(1, width)
+            .bind(2, headers)
+            .bind(3, left)
+            .bind(4, right)
+            .bind(5, height)
+            .bind(6, chosen)
+            .bind(7, wallID)
+            .exec();
+    } else {
+        // Into the wall open in the editor: CurrentWallID may name the last
+        // wall a calculation walked.
+        DbConnection
+            .cached(QStringLiteral("INSERT INTO Header_Information (WallID, ROID, ROWidth, AverageROHeight, "
+                                   "NumHeaders, ColIDLeft, ColIDRight) VALUES (?, ?, ?, ?, ?, ?, ?)"))
+            .bind(1, wallID)
+            .bind(2, chosen)
+            .bind(3, width)
+            .bind(4, height)
+            .bind(5, headers)
+            .bind(6, left)
+            .bind(7, right)
+            .exec();
+    }
+    setOpeningMode(true);
+    RefreshRoughOpeningGrid();
+}
+
+void WallOpeningsEditor::removeOpening()
+{
+    // The chosen opening is the one named and removed, whichever grid row
+    // the user clicked since.
+    const QString chosen = cboROID->text();
+    std::int16_t wallID = 0;
+    if (chosen.isEmpty() || chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1)
+        || !editedWall(&wallID))
+        return;
+    if (message(QStringLiteral("Are you sure you want to remove ") + chosen + QStringLiteral("?"),
+                QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
+        != MsgResult::Yes)
+        return;
+    DbConnection
+        .cached(QStringLiteral("UPDATE Header_Information SET ROWidth = '**Removed**', AverageROHeight = 'NA', "
+                               "NumHeaders = 'NA', ColIDLeft = 'NA', ColIDRight = 'NA' "
+                               "WHERE ROID = ? COLLATE NOCASE AND WallID = ?"))
+        .bind(1, chosen)
+        .bind(2, wallID)
+        .exec();
+    setOpeningMode(true);
+    RefreshRoughOpeningGrid();
+    txtROWidth->setFocus();
+}
+
+void WallOpeningsEditor::refuseSameSupport(DataCombo* picked)
+{
+    if (picked->text().isEmpty() || cboColumnIDLeft->text() != cboColumnIDRight->text())
+        return;
+    message(QStringLiteral("You cannot select the same Column ID for both the left and right support.  Please make a "
+                           "new selection."),
+            QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+    clearCombo(picked);
+}
+
+}  // namespace dv

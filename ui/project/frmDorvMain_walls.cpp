@@ -1,0 +1,374 @@
+// The wall list of the project window (add, select, open, remove, copy)
+// and the save of the wall open in the editor.
+#include "core/app_state.h"
+#include "core/sql_literals.h"
+#include "core/translator.h"
+#include "core/wall_list.h"
+#include "platform/app_error.h"
+#include "platform/numbers.h"
+#include "platform/widgets/data_combo.h"
+#include "platform/widgets/data_grid.h"
+#include "platform/widgets/tab_control.h"
+#include "ui/project/frmDorvCopyWall.h"
+#include "ui/project/frmDorvMain.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace dv {
+
+namespace {
+
+int px(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
+
+const QString kSlopeFormat = QStringLiteral(
+    "Please check your 'Roof Slope' input for proper formatting.  You must format your input as a number.");
+const QString kCornersFormat = QStringLiteral(
+    "Please check your 'Number of Corners' input for proper formatting.  You must format your input as a number.");
+
+// A wall ID read back from the wall list.
+std::int16_t wallIDOf(const QString& text)
+{
+    double id = 0;
+    if (!parseStrictNumber(text, &id) || id != std::floor(id))
+        throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+    return toInt16(id);
+}
+
+// A stored length: the box's text through the translator, in feet. An
+// empty box is 0 feet.
+double storedFeet(QLineEdit* box)
+{
+    if (box->text().isEmpty())
+        return 0;
+    FormatInchesForDisplay(ConvertInputToInches(box->text()));
+    const double feet = gLastDisplayValue / 12.0;
+    gLastDisplayValue = 0;
+    return checkedFinite(feet, "length");
+}
+
+// A count typed into a zone box: 0 when empty; anything but a number is
+// refused before it can reach the statement.
+double zoneCount(QLineEdit* box, const char* caption)
+{
+    const QString text = box->text();
+    if (text.isEmpty())
+        return 0;
+    double v = 0;
+    if (!parseStrictNumber(text, &v))
+        throw AppError(err::TypeMismatch, QStringLiteral("Please check your '%1' input: it must be a number.")
+                                              .arg(QLatin1String(caption)));
+    return v;
+}
+
+QString fieldText(const Recordset& rs, const char* name) { return rs.field(QLatin1String(name)).toText(); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Wall list
+
+void frmDorvMain::setRemoveCaption(const QString& caption)
+{
+    cmdRemoveWallSystem->setText(caption);
+    const int n = static_cast<int>(caption.size());
+    cmdRemoveWallSystem->setFixedWidth(px(n <= 12 ? 1215 : n <= 20 ? 1800 : 2535));
+}
+
+void frmDorvMain::cmdAddWallSystem_Click()
+{
+    guard([this] {
+        if (txtWallSystemName->text().isEmpty())
+            return;
+        // A removed wall's number is never given to a new one while a wall
+        // still holds it.
+        CurrentWallID = NextWallID();
+        QString name = txtWallSystemName->text();
+        SqlText = QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES ('") + sqlNumber(CurrentWallID)
+                  + QStringLiteral("', ") + SQLValue(name, 1) + QStringLiteral(")");
+        DbConnection.execute(SqlText);
+        RefreshWallSystemGrid();
+        // The refill leaves no row selected.
+        setRemoveCaption(QStringLiteral("Remove"));
+        txtWallSystemName->clear();
+        txtWallSystemName->setFocus();
+        comparisonClear();
+    });
+}
+
+void frmDorvMain::grdWallSystemInformation_Click()
+{
+    guard([this] {
+        const int row = grdWallSystemInformation->selectedRow();
+        if (row < 0)
+            return;
+        setRemoveCaption(QStringLiteral("Remove ") + wallGridCell(row, 1).left(20));
+    });
+}
+
+void frmDorvMain::grdWallSystemInformation_DblClick()
+{
+    guard([this] {
+        if (wallGridRowCount() == 0)
+            return;
+        const int row = grdWallSystemInformation->selectedRow();
+        if (row < 0)
+            return;
+        openWall(row);
+    });
+}
+
+void frmDorvMain::openWall(int row)
+{
+    const std::int16_t id = wallIDOf(wallGridCell(row, 0));
+    const QString name = wallGridCell(row, 1);
+    CurrentWallID = id;
+    comparisonClear();
+    SqlText = QStringLiteral("SELECT * FROM General_Information WHERE WallID = ") + sqlNumber(id);
+    Recordset rs = DbConnection.query(SqlText);
+    if (rs.eof()) {
+        // A wall never saved. The boxes are emptied before the eave switch,
+        // so that its labels do not show the wall opened before.
+        for (QLineEdit* box : {txtRoofSlope, txtEaveHeight, txtRidgeHeight, txtWallLength, txtRoofTrussSpan, txtDTFH})
+            box->clear();
+        optEave->setChecked(true);
+        optEave_Click();
+        chkZoneWall->setChecked(false);
+        txtZoneCorners->clear();
+        txtZoneJunctions->clear();
+        optCornerA->setChecked(true);
+        optJunctionA->setChecked(true);
+        chkZoneWall_Click();
+        txtCorners->clear();
+        chkMonoSlope->setChecked(false);
+        LoadRoofLoadingList(false);
+        for (const char* n : {"txtColumnHeight", "txtMaxColumnWidth", "txtROWidth"})
+            if (QLineEdit* box = editorBox(n))
+                box->clear();
+    } else {
+        const QString type = fieldText(rs, "WallType");
+        if (type.isEmpty()) {
+            optEave->setChecked(true);
+        } else if (type == QLatin1String("EAVE")) {
+            optEave->setChecked(true);
+            optEave_Click();
+        } else {
+            optGable->setChecked(true);
+            optGable_Click();
+        }
+        txtEaveHeight->setText(fieldText(rs, "EaveHeight"));
+        txtEaveHeight_LostFocus();
+        txtRoofSlope->setText(fieldText(rs, "RoofSlope"));
+        txtRoofSlope_LostFocus();
+        txtRidgeHeight->setText(fieldText(rs, "RidgeHeight"));
+        txtRidgeHeight_LostFocus();
+        txtWallLength->setText(fieldText(rs, "WallLength"));
+        txtWallLength_LostFocus();
+        txtRoofTrussSpan->setText(fieldText(rs, "TrussSpan"));
+        txtDTFH->setText(fieldText(rs, "DTFH"));
+        txtDTFH_LostFocus();
+        cboExteriorFinish->setText(fieldText(rs, "ExteriorFinish"));
+        const QString exposure = fieldText(rs, "Exposure");
+        if (exposure == QLatin1String("EXPOSURE B"))
+            optExposureB->setChecked(true);
+        else if (exposure == QLatin1String("EXPOSURE C"))
+            optExposureC->setChecked(true);
+        else if (exposure == QLatin1String("EXPOSURE D"))
+            optExposureD->setChecked(true);
+        else {
+            for (QRadioButton* o : {optExposureB, optExposureC, optExposureD})
+                o->setAutoExclusive(false);
+            for (QRadioButton* o : {optExposureB, optExposureC, optExposureD})
+                o->setChecked(false);
+            for (QRadioButton* o : {optExposureB, optExposureC, optExposureD})
+                o->setAutoExclusive(true);
+        }
+        const Value zone = rs.field(QStringLiteral("IsZoneWall"));
+        chkZoneWall->setChecked(!zone.isNull() && zone.toDouble() != 0);
+        txtZoneCorners->setText(fieldText(rs, "ZoneCorners"));
+        txtZoneJunctions->setText(fieldText(rs, "ZoneJunctions"));
+        (fieldText(rs, "CornerType") == QLatin1String("A") ? optCornerA : optCornerB)->setChecked(true);
+        (fieldText(rs, "JunctionType") == QLatin1String("A") ? optJunctionA : optJunctionB)->setChecked(true);
+        chkZoneWall_Click();
+        txtCorners->setText(fieldText(rs, "NumberCorners"));
+        const Value mono = rs.field(QStringLiteral("MonoSlope"));
+        chkMonoSlope->setChecked(!mono.isNull() && mono.toDouble() != 0);
+        const Value loading = rs.field(QStringLiteral("RoofLoadingID"));
+        LoadRoofLoadingList(true, loading.isNull() ? 0 : toInt32(loading.toDouble()));
+    }
+    rs.close();
+    // From here on the editor's save writes this wall, and only this one.
+    editedWallID_ = id;
+    // Nothing of the wall open before stays on the column and opening pages.
+    RefreshColumnGrid();
+    RefreshRoughOpeningGrid();
+    SSTab2->showOnlyPage(WallEditorPage);
+    SSTab2->setTabText(WallEditorPage, name.left(30) + QStringLiteral(" System Information"));
+}
+
+void frmDorvMain::cmdRemoveWallSystem_Click()
+{
+    guard([this] {
+        if (wallGridRowCount() == 0)
+            return;
+        // Only the row the user selected is removed; with none selected
+        // nothing is.
+        const int row = grdWallSystemInformation->selectedRow();
+        if (row < 0)
+            return;
+        const QString id = sqlNumber(wallIDOf(wallGridCell(row, 0)));
+        DbConnection.execute(QStringLiteral("DELETE FROM General_Information WHERE WallID = ") + id);
+        DbConnection.execute(QStringLiteral("DELETE FROM Project_Information WHERE ID = ") + id);
+        DbConnection.execute(QStringLiteral("DELETE FROM Column_Information WHERE WallID = ") + id);
+        DbConnection.execute(QStringLiteral("DELETE FROM Header_Information WHERE WallID = ") + id);
+        comparisonClear();
+        RefreshWallSystemGrid();
+        setRemoveCaption(QStringLiteral("Remove"));
+    });
+}
+
+bool frmDorvMain::askCopyWall(const QString& existingWallName, QString& newName)
+{
+    frmDorvCopyWall dialog(existingWallName, this);
+    dialog.exec();
+    if (!dialog.copyConfirmed())
+        return false;
+    newName = dialog.newWallName();
+    return true;
+}
+
+void frmDorvMain::cmdCopyWall_Click()
+{
+    guard([this] {
+        if (wallGridRowCount() == 0)
+            return;
+        const int row = grdWallSystemInformation->selectedRow();
+        if (row < 0)
+            return;
+        const std::int16_t source = wallIDOf(wallGridCell(row, 0));
+        QString newName;
+        if (askCopyWall(wallGridCell(row, 1), newName)) {
+            QString newID = sqlNumber(NextWallID());
+            CopyWallSystem(newName, source, newID);
+        }
+        RefreshWallSystemGrid();
+        setRemoveCaption(QStringLiteral("Remove"));
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Save of the wall in the editor
+
+void frmDorvMain::closeWallEditor()
+{
+    editedWallID_ = 0;
+    SSTab2->setTabText(WallEditorPage, QStringLiteral("Wall System Information"));
+    if (SSTab2->isTabEnabled(WallEditorPage))
+        SSTab2->showOnlyPage(ProjectPage);
+}
+
+void frmDorvMain::cmdAddtoProject_Click() { guard([this] { saveWall(); }); }
+
+void frmDorvMain::saveWall()
+{
+    if (editedWallID_ == 0)
+        return;
+    bool allowed = true;
+
+    QString roofSlope = QStringLiteral("0");
+    const QString slopeText = txtRoofSlope->text();
+    if (!slopeText.isEmpty()) {
+        double rise = 0;
+        // A text without "/" is read whole.
+        if (slopeText.count(QLatin1Char('.')) < 2
+            && parseStrictNumber(slopeText.section(QLatin1Char('/'), 0, 0), &rise)) {
+            roofSlope = sqlNumber(rise);
+        } else {
+            messageBox(kSlopeFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            allowed = false;
+        }
+    }
+
+    const double eaveHeight = storedFeet(txtEaveHeight);
+    const double ridgeHeight = storedFeet(txtRidgeHeight);
+    const double wallLength = storedFeet(txtWallLength);
+    const double trussSpan = storedFeet(txtRoofTrussSpan);
+
+    const QString exteriorFinish = cboExteriorFinish->text();
+    const QString exposure = optExposureB->isChecked()   ? QStringLiteral("EXPOSURE B")
+                             : optExposureC->isChecked() ? QStringLiteral("EXPOSURE C")
+                                                         : QStringLiteral("EXPOSURE D");
+    const QString wallType = optEave->isChecked() ? QStringLiteral("EAVE") : QStringLiteral("GABLE");
+    const double dtfh = storedFeet(txtDTFH);
+
+    const int isZoneWall = chkZoneWall->isChecked() ? 1 : 0;
+    const double zoneCorners = zoneCount(txtZoneCorners, "Zone Corners");
+    const QString cornerType = optCornerA->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
+    const double zoneJunctions = zoneCount(txtZoneJunctions, "Zone Junctions");
+    const QString junctionType = optJunctionA->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
+
+    QString numberCorners = QStringLiteral("0");
+    const QString cornersText = txtCorners->text();
+    if (!cornersText.isEmpty()) {
+        double corners = 0;
+        if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)) {
+            numberCorners = sqlNumber(corners);
+        } else {
+            messageBox(kCornersFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            allowed = false;
+        }
+    }
+    if (!allowed)
+        return;
+
+    // A roof loading that was never chosen is stored as 0: the wall then
+    // counts as incomplete instead of breaking the statement.
+    QString roofLoadingID = QStringLiteral("0");
+    double loading = 0;
+    if (parseStrictNumber(cboRoofLoading->columnValue(0), &loading) && loading == std::floor(loading))
+        roofLoadingID = sqlNumber(toInt16(loading));
+
+    const QString wallID = sqlNumber(editedWallID_);
+    const QString monoSlope = chkMonoSlope->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    SqlText = QStringLiteral("SELECT * FROM General_Information WHERE WallID = ") + wallID;
+    Recordset rs = DbConnection.query(SqlText);
+    const bool exists = !rs.eof();
+    rs.close();
+    if (!exists) {
+        SqlText = QStringLiteral("INSERT INTO General_Information (WallID, WallType, EaveHeight, RoofSlope, RidgeHeight, "
+                                 "WallLength, RoofLoadingID, TrussSpan, ExteriorFinish, Exposure, IsZoneWall, ZoneCorners, "
+                                 "ZoneJunctions, CornerType, JunctionType, NumberCorners, DTFH, MonoSlope) VALUES ('")
+                  + wallID + QStringLiteral("', '") + wallType + QStringLiteral("', ") + sqlNumber(eaveHeight)
+                  + QStringLiteral(", ") + roofSlope + QStringLiteral(", ") + sqlNumber(ridgeHeight)
+                  + QStringLiteral(", ") + sqlNumber(wallLength) + QStringLiteral(", ") + roofLoadingID
+                  + QStringLiteral(", ") + sqlNumber(trussSpan) + QStringLiteral(", ") + sqlQuote(exteriorFinish)
+                  + QStringLiteral(", '") + exposure + QStringLiteral("', ") + sqlNumber(isZoneWall)
+                  + QStringLiteral(", ") + sqlNumber(zoneCorners) + QStringLiteral(", ") + sqlNumber(zoneJunctions)
+                  + QStringLiteral(", '") + cornerType + QStringLiteral("', '") + junctionType + QStringLiteral("', ")
+                  + numberCorners + QStringLiteral(", ") + sqlNumber(dtfh) + QStringLiteral(", ") + monoSlope
+                  + QStringLiteral(")");
+    } else {
+        SqlText = QStringLiteral("UPDATE General_Information SET WallType = '") + wallType
+                  + QStringLiteral("', EaveHeight =  ") + sqlNumber(eaveHeight) + QStringLiteral(", RoofSlope = ")
+                  + roofSlope + QStringLiteral(", RidgeHeight = ") + sqlNumber(ridgeHeight)
+                  + QStringLiteral(", WallLength = ") + sqlNumber(wallLength) + QStringLiteral(", RoofLoadingID = ")
+                  + roofLoadingID + QStringLiteral(", TrussSpan = ") + sqlNumber(trussSpan)
+                  + QStringLiteral(", ExteriorFinish = ") + sqlQuote(exteriorFinish) + QStringLiteral(", Exposure = '")
+                  + exposure + QStringLiteral("', IsZoneWall = ") + sqlNumber(isZoneWall)
+                  + QStringLiteral(", ZoneCorners = ") + sqlNumber(zoneCorners) + QStringLiteral(", ZoneJunctions = ")
+                  + sqlNumber(zoneJunctions) + QStringLiteral(", CornerType = '") + cornerType
+                  + QStringLiteral("', JunctionType = '") + junctionType + QStringLiteral("', NumberCorners = ")
+                  + numberCorners + QStringLiteral(", DTFH = ") + sqlNumber(dtfh) + QStringLiteral(", MonoSlope = ")
+                  + monoSlope + QStringLiteral(" WHERE WallID = ") + wallID;
+    }
+    DbConnection.execute(SqlText);
+
+    closeWallEditor();
+    RefreshWallSystemGrid();
+    setRemoveCaption(QStringLiteral("Remove"));
+}
+
+}  // namespace dv
