@@ -318,16 +318,20 @@ void CalculateColumns()
                     const double allowance = (membersA * sides.flagA + membersB * sides.flagB) * 1.5 / 12.0;
                     const double available = maxWidth - allowance;
 
+                    // Every solution row is of product p: its width is read
+                    // once, with the first row.
+                    bool widthRead = false;
                     for (const Solution& s : columnSolutions(p, wall.deflection, plf, length, axial)) {
                         const Money perFoot = Money::fromDouble(s.plies * price.toDouble());
                         const Money total = Money::fromDouble(pieceLength * perFoot.toDouble());
-                        {
+                        if (!widthRead) {
                             PreparedStatement& st = DbConnection.cached(
                                 QStringLiteral("SELECT ProductWidth FROM Products WHERE ProductID = ? ORDER BY rowid"));
                             st.bind(1, static_cast<long long>(p));
                             Recordset rs = DbConnection.query(st);
                             if (!rs.eof())
                                 productWidth = rs.field(0).toDouble();
+                            widthRead = true;
                         }
                         const double columnWidth = productWidth * s.plies / 12.0;
                         if (columnWidth <= available)

@@ -310,9 +310,12 @@ void CalculateHeaders()
                             const double psf = DesignWindPressure(area, windSpeed, exposure);
                             lateralPLF = checkedFinite(o.avgHeight * 1.5 * psf, "the wind load on a header");
                         }
+                        // Every solution row is of this product: its sizes
+                        // are read once, with the first row.
+                        bool sizesRead = false;
                         for (const Solution& s :
                              headerSolutions(product, verticalPLF, o.width, width, wall.deflection, *lateralPLF)) {
-                            {
+                            if (!sizesRead) {
                                 PreparedStatement& st = DbConnection.cached(
                                     QStringLiteral("SELECT * FROM Products WHERE ProductID = ? ORDER BY rowid"));
                                 st.bind(1, static_cast<long long>(product));
@@ -321,6 +324,7 @@ void CalculateHeaders()
                                     productDepth = rs.field(QStringLiteral("ProductDepth")).toDouble();
                                     productWidth = rs.field(QStringLiteral("ProductWidth")).toDouble();
                                 }
+                                sizesRead = true;
                             }
                             TempHeaderRow r;
                             r.headerID = n;
