@@ -446,7 +446,7 @@ CREATE TABLE Temp_Column_Table (
     TotalPrice CURRENCY
 );
 
-CREATE INDEX Temp_Column_Table_Wall ON Temp_Column_Table (WallID, WallThickness);
+CREATE INDEX Temp_Column_Table_Wall ON Temp_Column_Table (WallID, WallThickness, ColumnID);
 
 -- Header candidates.
 CREATE TABLE Temp_Header_Table (
@@ -476,7 +476,7 @@ CREATE TABLE Temp_Header_Table (
     LateralPLF DOUBLE
 );
 
-CREATE INDEX Temp_Header_Table_Wall ON Temp_Header_Table (WallID, WallThickness);
+CREATE INDEX Temp_Header_Table_Wall ON Temp_Header_Table (WallID, WallThickness, HeaderID, HeaderNumber);
 
 -- ------------------------------------------------------------ results
 
