@@ -150,6 +150,21 @@ Value readColumn(sqlite3_stmt* st, int i)
 
 // ---------------------------------------------------------------- Connection
 
+namespace {
+// The program reaches its database from one thread only. Before the first
+// connection is opened the library is told not to count every allocation
+// under a lock; each connection is opened without a lock of its own.
+constexpr int kOpenFlags = SQLITE_OPEN_NOMUTEX;
+void configureLibraryOnce()
+{
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);  // refused, harmlessly, once the library has started
+        return true;
+    }();
+    (void)configured;
+}
+}  // namespace
+
 Connection::~Connection()
 {
     cache_.clear();
@@ -168,7 +183,8 @@ void Connection::open(const QString& path, const QByteArray& password)
     close();
     sqlite3* db = nullptr;
     const QByteArray p = path.toUtf8();
-    int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    configureLibraryOnce();
+    int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | kOpenFlags, nullptr);
     if (rc != SQLITE_OK) {
         QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
         if (db)
@@ -200,7 +216,8 @@ void Connection::open(const QString& path, const QByteArray& password)
 void Connection::openMemory()
 {
     close();
-    int rc = sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    configureLibraryOnce();
+    int rc = sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kOpenFlags, nullptr);
     if (rc != SQLITE_OK)
         raise(rc, QStringLiteral(":memory:"));
     path_ = QStringLiteral(":memory:");
