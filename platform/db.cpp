@@ -4,6 +4,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace dv {
 
@@ -221,6 +222,23 @@ void Connection::openMemory()
     if (rc != SQLITE_OK)
         raise(rc, QStringLiteral(":memory:"));
     path_ = QStringLiteral(":memory:");
+}
+
+std::size_t StatementTextHash::operator()(const QString& sql) const noexcept
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(sql.constData());
+    const std::size_t n = static_cast<std::size_t>(sql.size()) * sizeof(QChar);
+    std::uint64_t h = 14695981039346656037ull ^ n;
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, bytes + i, 8);
+        h = (h ^ w) * 1099511628211ull;
+        h ^= h >> 29;
+    }
+    for (; i < n; ++i)
+        h = (h ^ bytes[i]) * 1099511628211ull;
+    return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 PreparedStatement& Connection::cached(const QString& sql)
