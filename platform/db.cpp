@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace dv {
 
@@ -81,11 +82,16 @@ QString sqlQuote(const QString& s)
     return QLatin1Char('\'') + r + QLatin1Char('\'');
 }
 
+struct FieldInfo {
+    QHash<QString, int> names;  // by lower-case name and by the name as spelt
+    std::vector<Value::Type> declared;  // Null where the declared type does not say
+};
+
 namespace {
 
-Value::Type typeFromDecl(const char* decl, int storage)
+// The type a declared column type stands for; Null when it names none.
+Value::Type typeOfDecl(const char* decl)
 {
-    // Read for every field of every row: compared in place, nothing copied.
     if (decl) {
         if (qstricmp(decl, "SMALLINT") == 0) return Value::Type::Integer;
         if (qstricmp(decl, "CURRENCY") == 0) return Value::Type::Currency;
@@ -94,6 +100,13 @@ Value::Type typeFromDecl(const char* decl, int storage)
         if (qstricmp(decl, "TEXT") == 0) return Value::Type::Text;
         if (qstrnicmp(decl, "INTEGER", 7) == 0) return Value::Type::Long;
     }
+    return Value::Type::Null;
+}
+
+Value::Type typeFromDecl(Value::Type declared, int storage)
+{
+    if (declared != Value::Type::Null)
+        return declared;
     switch (storage) {
     case SQLITE_INTEGER: return Value::Type::Long;
     case SQLITE_FLOAT: return Value::Type::Double;
@@ -101,12 +114,12 @@ Value::Type typeFromDecl(const char* decl, int storage)
     }
 }
 
-Value readColumn(sqlite3_stmt* st, int i)
+Value readColumn(sqlite3_stmt* st, int i, Value::Type declared)
 {
     const int storage = sqlite3_column_type(st, i);
     if (storage == SQLITE_NULL)
         return Value::null();
-    const Value::Type t = typeFromDecl(sqlite3_column_decltype(st, i), storage);
+    const Value::Type t = typeFromDecl(declared, storage);
     auto asText = [&] {
         const unsigned char* p = sqlite3_column_text(st, i);
         return QString::fromUtf8(reinterpret_cast<const char*>(p), sqlite3_column_bytes(st, i));
@@ -458,7 +471,7 @@ void PreparedStatement::exec()
 // ---------------------------------------------------------------- Recordset
 
 Recordset::Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql,
-                     std::shared_ptr<const QHash<QString, int>> sharedNames)
+                     std::shared_ptr<const FieldInfo> sharedNames)
     : conn_(c), stmt_(s), owned_(owned), sql_(sql), names_(std::move(sharedNames))
 {
     // A prepared statement's result sets share one map of names.
@@ -538,29 +551,30 @@ QString Recordset::fieldName(int i) const
     return stmt_ ? QString::fromUtf8(sqlite3_column_name(stmt_, i)) : QString();
 }
 
-const QHash<QString, int>& Recordset::names() const
+const FieldInfo& Recordset::names() const
 {
     if (!names_) {
         // Of two fields whose names differ only in case the first is found,
         // however the name is spelt.
-        auto map = std::make_shared<QHash<QString, int>>();
+        auto info = std::make_shared<FieldInfo>();
         const int n = stmt_ ? sqlite3_column_count(stmt_) : 0;
         for (int i = 0; i < n; ++i) {
             const QString name = QString::fromUtf8(sqlite3_column_name(stmt_, i));
             const QString lower = name.toLower();
-            const int index = map->value(lower, i);
-            map->insert(lower, index);
-            if (!map->contains(name))
-                map->insert(name, index);
+            const int index = info->names.value(lower, i);
+            info->names.insert(lower, index);
+            if (!info->names.contains(name))
+                info->names.insert(name, index);
+            info->declared.push_back(typeOfDecl(sqlite3_column_decltype(stmt_, i)));
         }
-        names_ = std::move(map);
+        names_ = std::move(info);
     }
     return *names_;
 }
 
 bool Recordset::hasField(const QString& name) const
 {
-    const QHash<QString, int>& m = names();
+    const QHash<QString, int>& m = names().names;
     return m.contains(name) || m.contains(name.toLower());
 }
 
@@ -570,12 +584,12 @@ Value Recordset::field(int i) const
         throw AppError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     if (i < 0 || i >= fieldCount())
         throw AppError(3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."));
-    return readColumn(stmt_, i);
+    return readColumn(stmt_, i, names().declared[static_cast<std::size_t>(i)]);
 }
 
 Value Recordset::field(const QString& name) const
 {
-    const QHash<QString, int>& m = names();
+    const QHash<QString, int>& m = names().names;
     auto it = m.constFind(name);
     if (it == m.constEnd())
         it = m.constFind(name.toLower());

@@ -56,6 +56,8 @@ private:
 };
 
 class Connection;
+// Field names and declared field types of a statement's result sets.
+struct FieldInfo;
 
 // A statement prepared once and run many times with new values bound to its
 // "?" places. Owned by the caller; must not outlive its connection.
@@ -87,7 +89,7 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
     QString sql_;
     // Field names of its result sets, found once and shared by each of them.
-    std::shared_ptr<const QHash<QString, int>> names_;
+    std::shared_ptr<const FieldInfo> names_;
 };
 
 // Forward-only, read-only result set. eof() is true when there is no current
@@ -116,9 +118,9 @@ public:
 private:
     friend class Connection;
     Recordset(Connection* c, sqlite3_stmt* s, bool owned, const QString& sql,
-              std::shared_ptr<const QHash<QString, int>> sharedNames = nullptr);
+              std::shared_ptr<const FieldInfo> sharedNames = nullptr);
     void step();
-    const QHash<QString, int>& names() const;
+    const FieldInfo& names() const;
     Connection* conn_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     bool owned_ = true;   // finalize on close; else reset (a prepared statement)
@@ -126,7 +128,7 @@ private:
     QString sql_;
     // Name -> index, by lower-case name and by the name as the statement
     // spells it; made on the first look-up by name.
-    mutable std::shared_ptr<const QHash<QString, int>> names_;
+    mutable std::shared_ptr<const FieldInfo> names_;
 };
 
 // Hash of a statement text for the statement cache: every character counts,
