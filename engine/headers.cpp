@@ -175,33 +175,18 @@ void SelectHeaderForOpening(std::int16_t WallThickness, std::int16_t WallID, std
                             std::int16_t HeaderNumber)
 {
     const QString wallName = StoredWallName(WallID);
-    long long bestID = 0;
-    int bestProduct = 0;
-    bool found = false;
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral(
-            "SELECT ID, ProductID, TotalPrice FROM Temp_Header_Table WHERE WallID = ? AND WallThickness = ?"
-            " AND HeaderID = ? AND HeaderNumber = ? ORDER BY ID"));
-        st.bind(1, static_cast<long long>(WallID))
-            .bind(2, static_cast<long long>(WallThickness))
-            .bind(3, static_cast<long long>(HeaderID))
-            .bind(4, static_cast<long long>(HeaderNumber));
-        Recordset rs = DbConnection.query(st);
-        Money best;
-        while (!rs.eof()) {
-            const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
-            // Among equal prices the candidate inserted last wins.
-            if (!found || total <= best) {
-                found = true;
-                best = total;
-                bestID = rs.field(QStringLiteral("ID")).toInt32();
-                bestProduct = rs.field(QStringLiteral("ProductID")).toInt32();
-            }
-            rs.moveNext();
-        }
-    }
-    if (!found)
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT ID, ProductID, TotalPrice FROM Temp_Header_Table WHERE WallID = ? AND WallThickness = ?"
+        " AND HeaderID = ? AND HeaderNumber = ? ORDER BY ID"));
+    st.bind(1, static_cast<long long>(WallID))
+        .bind(2, static_cast<long long>(WallThickness))
+        .bind(3, static_cast<long long>(HeaderID))
+        .bind(4, static_cast<long long>(HeaderNumber));
+    const std::optional<CheapestCandidate> pick = PickCheapestCandidate(st);
+    if (!pick)
         return;
+    const long long bestID = pick->id;
+    const int bestProduct = pick->productID;
 
     const QString headerText = ProductDescription(bestProduct, true);
 
