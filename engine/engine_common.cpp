@@ -133,20 +133,6 @@ QString ProductDescription(int productID, bool engineered)
     return s + rs.field(QStringLiteral("ProductName")).toText();
 }
 
-void ForEachCheckedWall(const std::function<void(std::int16_t)>& fn)
-{
-    ProjectView& view = projectView();
-    const int n = view.wallGridRowCount();
-    for (int i = 0; i < n; ++i) {
-        if (view.wallGridCell(i, 2) != QLatin1String("Yes"))
-            continue;
-        double id = 0;
-        if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        fn(toInt16(id));
-    }
-}
-
 QString StoredWallName(std::int16_t wallID)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT WallName FROM Project_Information WHERE ID = ?"));

@@ -3,6 +3,7 @@
 // walls, the widths, the pricing profile in use, the stock test and the
 // price lookup, the candidate product lists, product descriptions, the
 // material-list rows and the member totals.
+#include "core/wall_grid.h"
 #include "platform/db.h"
 #include "platform/money.h"
 
@@ -48,8 +49,6 @@ int SingleProductID(const QString& list, const QString& memberDescription, int w
 // "1.5\" x 5.5\" Name" (sawn) or "1.75\" x 9.5\" 2.0E Name" (engineered).
 QString ProductDescription(int productID, bool engineered);
 
-// Walks the wall grid: fn(wallID) for each row whose column 2 reads "Yes".
-void ForEachCheckedWall(const std::function<void(std::int16_t)>& fn);
 // The wall's name as stored in Project_Information.
 QString StoredWallName(std::int16_t wallID);
 

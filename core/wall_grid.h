@@ -1,0 +1,15 @@
+#pragma once
+// The walks over the project window's wall grid that the calculation and
+// the comparison make.
+#include <cstdint>
+#include <functional>
+
+namespace dv {
+
+// fn(wallID) for each row of the wall grid whose column 2 reads "Yes".
+void ForEachCheckedWall(const std::function<void(std::int16_t)>& fn);
+
+// fn(wallID) for every row of the wall grid, calculated or not.
+void ForEachWallInGrid(const std::function<void(std::int16_t)>& fn);
+
+}  // namespace dv
