@@ -83,13 +83,8 @@ void CalculateConnectors()
             price = *p;
         const Money total = moneyTimes(price, quantity);
         for (int w : kWallWidths) {
-            MaterialRow r;
-            r.wallID = wallID;
-            r.wallName = g.wallName;
-            r.wallWidth = w;
-            r.memberType = QStringLiteral("Connectors");
-            r.productID = productID;
-            r.productName = productName;
+            MaterialRow r =
+                WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Connectors"), productID, productName);
             r.qtyPieces = quantity;
             r.pieceLength = 1;
             r.linealFeet = quantity;
