@@ -38,6 +38,15 @@ std::int16_t wallIDOf(const QString& text)
     return toInt16(id);
 }
 
+// The wall list row the user selected; -1 when the list is empty or no row
+// is selected.
+int selectedWallRow(const frmDorvMain& form)
+{
+    if (form.wallGridRowCount() == 0)
+        return -1;
+    return form.grdWallSystemInformation->selectedRow();
+}
+
 // A stored length: the box's text through the translator, in feet. An
 // empty box is 0 feet.
 double storedFeet(QLineEdit* box)
@@ -112,9 +121,7 @@ void frmDorvMain::grdWallSystemInformation_Click()
 void frmDorvMain::grdWallSystemInformation_DblClick()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         openWall(row);
@@ -212,11 +219,9 @@ void frmDorvMain::openWall(int row)
 void frmDorvMain::cmdRemoveWallSystem_Click()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
         // Only the row the user selected is removed; with none selected
         // nothing is.
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         const QString id = sqlNumber(wallIDOf(wallGridCell(row, 0)));
@@ -243,9 +248,7 @@ bool frmDorvMain::askCopyWall(const QString& existingWallName, QString& newName)
 void frmDorvMain::cmdCopyWall_Click()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         const std::int16_t source = wallIDOf(wallGridCell(row, 0));
