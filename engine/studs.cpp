@@ -355,19 +355,25 @@ void CopyCheapestAtLocation(std::int16_t wallID, std::int16_t wallThickness, int
     st.exec();
 }
 
+// The product IDs a candidate query returns for a wall and width.
+QList<int> productsOf(const QString& sql, std::int16_t wallID, std::int16_t wallThickness)
+{
+    QList<int> products;
+    Recordset rs = queryBound(sql, {I(wallID), I(wallThickness)});
+    for (; !rs.eof(); rs.moveNext())
+        products << rs.field(0).toInt16();
+    return products;
+}
+
 void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QString& wallName,
                       std::int16_t interpValue, bool hasCenterStuds)
 {
     const int required = interpValue + (hasCenterStuds ? 1 : 0);
 
-    QList<int> products;
-    {
-        Recordset rs = queryBound(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Stud_Table WHERE WallID = ? AND "
-                                                 "WallThickness = ? ORDER BY ProductID"),
-                                  {I(wallID), I(wallThickness)});
-        for (; !rs.eof(); rs.moveNext())
-            products << rs.field(0).toInt16();
-    }
+    const QList<int> products =
+        productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Stud_Table WHERE WallID = ? AND "
+                                  "WallThickness = ? ORDER BY ProductID"),
+                   wallID, wallThickness);
     for (int p : products) {
         // A product must carry every height location (and the centre stretch
         // when there is one).
@@ -389,12 +395,10 @@ void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QSt
     std::optional<int> held;
     Money heldTotal;
     {
-        QList<int> gableProducts;
-        Recordset rs = queryBound(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Gable_Table WHERE WallID = ? AND "
-                                                 "WallThickness = ? ORDER BY ProductID"),
-                                  {I(wallID), I(wallThickness)});
-        for (; !rs.eof(); rs.moveNext())
-            gableProducts << rs.field(0).toInt16();
+        const QList<int> gableProducts =
+            productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Gable_Table WHERE WallID = ? AND "
+                                      "WallThickness = ? ORDER BY ProductID"),
+                       wallID, wallThickness);
         for (int q : gableProducts) {
             Money total;
             Recordset rows = queryBound(QStringLiteral("SELECT TotalPrice FROM Temp_Gable_Table WHERE ProductID = ? AND "
