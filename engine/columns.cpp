@@ -41,23 +41,8 @@ void readWallData(std::int16_t wallID, ColumnWallData& d)
             d.exposure = rs.field(QStringLiteral("Exposure")).toText();
         }
     }
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
-        st.bind(1, static_cast<long long>(d.roofLoadingID));
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof()) {
-            d.roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
-            d.roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
-        }
-    }
-    {
-        PreparedStatement& st = DbConnection.cached(
-            QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
-        st.bind(1, d.exteriorFinish);
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof())
-            d.deflection = rs.field(QStringLiteral("ColumnDeflectionLimit")).toInt32();
-    }
+    ReadRoofLoads(d.roofLoadingID, d.roofLL, d.roofDL);
+    ReadDeflectionLimit(d.exteriorFinish, "ColumnDeflectionLimit", d.deflection);
 }
 
 struct ColumnRow {

@@ -210,4 +210,25 @@ std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st)
     return pick;
 }
 
+void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL)
+{
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
+    st.bind(1, static_cast<long long>(roofLoadingID));
+    Recordset rs = DbConnection.query(st);
+    if (!rs.eof()) {
+        roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
+        roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
+    }
+}
+
+void ReadDeflectionLimit(const QString& finishName, const char* limitField, std::int32_t& limit)
+{
+    PreparedStatement& st = DbConnection.cached(
+        QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
+    st.bind(1, finishName);
+    Recordset rs = DbConnection.query(st);
+    if (!rs.eof())
+        limit = rs.field(QLatin1String(limitField)).toInt32();
+}
+
 }  // namespace dv

@@ -93,4 +93,11 @@ struct CheapestCandidate {
 };
 std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st);
 
+// The roof live and dead loads of a Roof_Loading row; a missing row leaves
+// them as they were.
+void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL);
+// A deflection limit (limitField, e.g. "ColumnDeflectionLimit") of an
+// exterior finish; a missing finish leaves it as it was.
+void ReadDeflectionLimit(const QString& finishName, const char* limitField, std::int32_t& limit);
+
 }  // namespace dv

@@ -53,23 +53,8 @@ bool readWallData(std::int16_t wallID, HeaderWallData& d)
         d.exposure = rs.field(QStringLiteral("Exposure")).toText().right(1);
         finish = rs.field(QStringLiteral("ExteriorFinish")).toText();
     }
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
-        st.bind(1, static_cast<long long>(roofLoadingID));
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof()) {
-            d.roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
-            d.roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
-        }
-    }
-    {
-        PreparedStatement& st = DbConnection.cached(
-            QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
-        st.bind(1, finish);
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof())
-            d.deflection = rs.field(QStringLiteral("HeaderDeflectionLimit")).toInt32();
-    }
+    ReadRoofLoads(roofLoadingID, d.roofLL, d.roofDL);
+    ReadDeflectionLimit(finish, "HeaderDeflectionLimit", d.deflection);
     return true;
 }
 
