@@ -65,7 +65,6 @@ void BuildComparisonGrid(const QString& markupFactorText)
     view.comparisonClear();
     // The wall count is a 16-bit number: a larger grid is an overflow.
     toInt16(view.wallGridRowCount());
-    static const int kWidths[3] = {6, 8, 10};
 
     ForEachCheckedWall([&](std::int16_t wallID) {
         CurrentWallID = wallID;
@@ -80,16 +79,16 @@ void BuildComparisonGrid(const QString& markupFactorText)
         for (int w = 0; w < 3; ++w) {
             Money sum;
             for (const char* word : kMaterialWords)
-                sum += memberTotal(wall, kWidths[w], word);
+                sum += memberTotal(wall, kWallWidths[w], word);
             material[w] = sum;
-            jamb[w] = memberTotal(wall, kWidths[w], "JambX");
+            jamb[w] = memberTotal(wall, kWallWidths[w], "JambX");
         }
         const QString wallName = wall.field(QStringLiteral("WallName")).toText();
         wall.close();
 
         bool complete[3];
         for (int w = 0; w < 3; ++w)
-            complete[w] = widthComplete(CurrentWallID, kWidths[w]);
+            complete[w] = widthComplete(CurrentWallID, kWallWidths[w]);
 
         const double factor = markupFactor(markupFactorText);
 

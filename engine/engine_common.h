@@ -15,9 +15,6 @@
 
 namespace dv {
 
-// The three wall widths, always in this order.
-inline constexpr int kWallWidths[3] = {6, 8, 10};
-
 // The comma-separated product IDs last built by GetProductIDList.
 extern QString ProductIDList;
 
