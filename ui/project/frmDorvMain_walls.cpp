@@ -10,6 +10,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
 #include "ui/project/frmDorvCopyWall.h"
+#include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 
 #include <QCheckBox>
@@ -24,10 +25,6 @@ namespace {
 
 int px(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
 
-const QString kSlopeFormat = QStringLiteral(
-    "Please check your 'Roof Slope' input for proper formatting.  You must format your input as a number.");
-const QString kCornersFormat = QStringLiteral(
-    "Please check your 'Number of Corners' input for proper formatting.  You must format your input as a number.");
 
 // A wall ID read back from the wall list.
 std::int16_t wallIDOf(const QString& text)
@@ -290,7 +287,7 @@ void frmDorvMain::saveWall()
             && parseStrictNumber(slopeText.section(QLatin1Char('/'), 0, 0), &rise)) {
             roofSlope = sqlNumber(rise);
         } else {
-            messageBox(kSlopeFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kSlopeFormat);
             allowed = false;
         }
     }
@@ -320,7 +317,7 @@ void frmDorvMain::saveWall()
         if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)) {
             numberCorners = sqlNumber(corners);
         } else {
-            messageBox(kCornersFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kCornersFormat);
             allowed = false;
         }
     }
