@@ -233,8 +233,7 @@ void CalculateColumns()
     double spacingFactor = 1.0;
     std::int32_t windSpeed = 90;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof()) {
             const auto flag = [&rs](const char* f) {
                 const Value v = rs.field(QLatin1String(f));

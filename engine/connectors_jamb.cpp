@@ -108,9 +108,7 @@ void CalculateJambExtensions()
     std::int32_t mfrID = 0;
     std::int32_t method = 0;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ")
-                  + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof()) {
             hours[0] = hoursField(rs, QStringLiteral("Jamb2x6L"));
             hours[1] = hoursField(rs, QStringLiteral("Jamb2x8L"));

@@ -11,6 +11,12 @@ int SelectedProfileID() { return projectView().selectedProfileID(); }
 
 int PriceProfileID() { return projectView().defaultPricingSelected() ? 1 : SelectedProfileID(); }
 
+Recordset SelectedProfileRow()
+{
+    SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
+    return DbConnection.query(SqlText);
+}
+
 QString ProductColumn(int productID)
 {
     if (productID < 1 || productID > 40)

@@ -22,6 +22,8 @@ extern QString ProductIDList;
 int SelectedProfileID();
 // 1 when the project window asks for default pricing, else the selected profile.
 int PriceProfileID();
+// The selected profile's Customer_Profiles row, all fields.
+Recordset SelectedProfileRow();
 
 // True when the selected profile stocks the product (its flag is -1).
 bool IsProductStocked(int productID);

@@ -230,8 +230,7 @@ void CalculateHeaders()
 
     std::int32_t windSpeed = 90;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof())
             windSpeed = rs.field(QStringLiteral("WindSpeed")).toInt32();
     }
