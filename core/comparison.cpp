@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "core/project_view.h"
 #include "core/sql_literals.h"
+#include "core/wall_grid.h"
 #include "platform/app_error.h"
 #include "platform/money.h"
 #include "platform/numbers.h"
@@ -62,37 +63,32 @@ void BuildComparisonGrid(const QString& markupFactorText)
 {
     ProjectView& view = projectView();
     view.comparisonClear();
-    const std::int16_t n = toInt16(view.wallGridRowCount());
-    static const int kWidths[3] = {6, 8, 10};
+    // The wall count is a 16-bit number: a larger grid is an overflow.
+    toInt16(view.wallGridRowCount());
 
-    for (int i = 0; i < n; ++i) {
-        if (view.wallGridCell(i, 2) != QLatin1String("Yes"))
-            continue;
-        double id = 0;
-        if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        CurrentWallID = toInt16(id);
+    ForEachCheckedWall([&](std::int16_t wallID) {
+        CurrentWallID = wallID;
 
         PreparedStatement& wallSt = DbConnection.cached(QStringLiteral("SELECT * FROM Project_Information WHERE ID = ?"));
         wallSt.bind(1, static_cast<long long>(CurrentWallID));
         Recordset wall = DbConnection.query(wallSt);
         if (wall.eof())
-            continue;
+            return;
 
         Money material[3], jamb[3];
         for (int w = 0; w < 3; ++w) {
             Money sum;
             for (const char* word : kMaterialWords)
-                sum += memberTotal(wall, kWidths[w], word);
+                sum += memberTotal(wall, kWallWidths[w], word);
             material[w] = sum;
-            jamb[w] = memberTotal(wall, kWidths[w], "JambX");
+            jamb[w] = memberTotal(wall, kWallWidths[w], "JambX");
         }
         const QString wallName = wall.field(QStringLiteral("WallName")).toText();
         wall.close();
 
         bool complete[3];
         for (int w = 0; w < 3; ++w)
-            complete[w] = widthComplete(CurrentWallID, kWidths[w]);
+            complete[w] = widthComplete(CurrentWallID, kWallWidths[w]);
 
         const double factor = markupFactor(markupFactorText);
 
@@ -119,7 +115,7 @@ void BuildComparisonGrid(const QString& markupFactorText)
             up.bind(4 + w, complete[w] ? -1 : 0);
         up.bind(7, static_cast<long long>(CurrentWallID));
         up.exec();
-    }
+    });
 }
 
 }  // namespace dv

@@ -139,24 +139,6 @@ bool holdsInvalidCharacter(const QString& t)
     return false;
 }
 
-// A space typed between a number and its foot mark ("12  '6", or a pasted
-// "5 'm") would otherwise cost the number before the mark; the mark is
-// joined to its number instead.
-QString joinFootMarks(const QString& t)
-{
-    if (!t.contains(QLatin1String(" '")))
-        return t;
-    QString out;
-    out.reserve(t.size());
-    for (QChar c : t) {
-        if (c == kFootMark)
-            while (out.endsWith(kSpace))
-                out.chop(1);
-        out += c;
-    }
-    return out;
-}
-
 // Every space directly before `mark` removed.
 QString dropSpacesBefore(const QString& t, QChar mark)
 {
@@ -169,6 +151,16 @@ QString dropSpacesBefore(const QString& t, QChar mark)
         out += c;
     }
     return out;
+}
+
+// A space typed between a number and its foot mark ("12  '6", or a pasted
+// "5 'm") would otherwise cost the number before the mark; the mark is
+// joined to its number instead.
+QString joinFootMarks(const QString& t)
+{
+    if (!t.contains(QLatin1String(" '")))
+        return t;
+    return dropSpacesBefore(t, kFootMark);
 }
 
 // Every space directly after "/" removed.

@@ -38,17 +38,10 @@ void CalculateBlocking()
         ProfileProductMode(QStringLiteral("BlockingProductID"), mode);
         const double linealFeet = roundHalfEven(checkedFinite(blockingRows(g) * g.wallLength, "blocking footage"));
         for (int w : kWallWidths) {
-            const int productID = SingleProductID(GetProductIDList(w, QStringLiteral("Blocking"), mode),
-                                                  QStringLiteral("blocking"), w);
-            if (const std::optional<Money> p = LookupLFPrice(productID))
-                lfPrice = *p;
-            MaterialRow r;
-            r.wallID = wallID;
-            r.wallName = g.wallName;
-            r.wallWidth = w;
-            r.memberType = QStringLiteral("Blocking");
-            r.productID = productID;
-            r.productName = ProductDescription(productID, mode != 1);
+            const int productID =
+                ListedProductPrice(w, QStringLiteral("Blocking"), mode, QStringLiteral("blocking"), lfPrice);
+            MaterialRow r = WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Blocking"), productID,
+                                            ProductDescription(productID, mode != 1));
             r.qtyPieces = 1;
             r.pieceLength = linealFeet;
             r.linealFeet = linealFeet;
@@ -102,13 +95,7 @@ void CalculateSheathing()
         const Money panelPrice = Money::fromDouble(sqftPrice.toDouble() * panelArea);
         const Money price = moneyTimes(panelPrice, panels);
         for (int w : kWallWidths) {
-            MaterialRow r;
-            r.wallID = wallID;
-            r.wallName = g.wallName;
-            r.wallWidth = w;
-            r.memberType = QStringLiteral("Sheathing");
-            r.productID = productID;
-            r.productName = description;
+            MaterialRow r = WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Sheathing"), productID, description);
             r.qtyPieces = panels;
             r.pieceLength = panelArea;
             r.linealFeet = roundHalfEven(area);

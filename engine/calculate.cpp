@@ -24,8 +24,7 @@ void CalculateProject()
 {
     bool trimmers = false, cripples = false, blocking = false, sheathing = false;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof()) {
             cripples = flagIsOne(rs, "IncludeCripples");
             trimmers = flagIsOne(rs, "IncludeTrimmers");

@@ -41,23 +41,8 @@ void readWallData(std::int16_t wallID, ColumnWallData& d)
             d.exposure = rs.field(QStringLiteral("Exposure")).toText();
         }
     }
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
-        st.bind(1, static_cast<long long>(d.roofLoadingID));
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof()) {
-            d.roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
-            d.roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
-        }
-    }
-    {
-        PreparedStatement& st = DbConnection.cached(
-            QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
-        st.bind(1, d.exteriorFinish);
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof())
-            d.deflection = rs.field(QStringLiteral("ColumnDeflectionLimit")).toInt32();
-    }
+    ReadRoofLoads(d.roofLoadingID, d.roofLL, d.roofDL);
+    ReadDeflectionLimit(d.exteriorFinish, "ColumnDeflectionLimit", d.deflection);
 }
 
 struct ColumnRow {
@@ -202,32 +187,17 @@ void InsertTempColumnRow(std::int16_t ColumnID, std::int16_t WallID, std::int16_
 void SelectColumnForWall(std::int16_t WallThickness, std::int16_t WallID, std::int16_t ColumnNumber)
 {
     const QString wallName = StoredWallName(WallID);
-    long long bestID = 0;
-    int bestProduct = 0;
-    bool found = false;
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral(
-            "SELECT ID, ProductID, TotalPrice FROM Temp_Column_Table WHERE WallID = ? AND WallThickness = ? AND ColumnID = ?"
-            " ORDER BY ID"));
-        st.bind(1, static_cast<long long>(WallID))
-            .bind(2, static_cast<long long>(WallThickness))
-            .bind(3, static_cast<long long>(ColumnNumber));
-        Recordset rs = DbConnection.query(st);
-        Money best;
-        while (!rs.eof()) {
-            const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
-            // Among equal prices the candidate inserted last wins.
-            if (!found || total <= best) {
-                found = true;
-                best = total;
-                bestID = rs.field(QStringLiteral("ID")).toInt32();
-                bestProduct = rs.field(QStringLiteral("ProductID")).toInt32();
-            }
-            rs.moveNext();
-        }
-    }
-    if (!found)
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT ID, ProductID, TotalPrice FROM Temp_Column_Table WHERE WallID = ? AND WallThickness = ? AND ColumnID = ?"
+        " ORDER BY ID"));
+    st.bind(1, static_cast<long long>(WallID))
+        .bind(2, static_cast<long long>(WallThickness))
+        .bind(3, static_cast<long long>(ColumnNumber));
+    const std::optional<CheapestCandidate> pick = PickCheapestCandidate(st);
+    if (!pick)
         return;
+    const long long bestID = pick->id;
+    const int bestProduct = pick->productID;
 
     MaterialRow row;
     row.productName = ProductDescription(bestProduct, true);
@@ -263,8 +233,7 @@ void CalculateColumns()
     double spacingFactor = 1.0;
     std::int32_t windSpeed = 90;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof()) {
             const auto flag = [&rs](const char* f) {
                 const Value v = rs.field(QLatin1String(f));

@@ -83,13 +83,8 @@ void CalculateConnectors()
             price = *p;
         const Money total = moneyTimes(price, quantity);
         for (int w : kWallWidths) {
-            MaterialRow r;
-            r.wallID = wallID;
-            r.wallName = g.wallName;
-            r.wallWidth = w;
-            r.memberType = QStringLiteral("Connectors");
-            r.productID = productID;
-            r.productName = productName;
+            MaterialRow r =
+                WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Connectors"), productID, productName);
             r.qtyPieces = quantity;
             r.pieceLength = 1;
             r.linealFeet = quantity;
@@ -113,9 +108,7 @@ void CalculateJambExtensions()
     std::int32_t mfrID = 0;
     std::int32_t method = 0;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ")
-                  + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof()) {
             hours[0] = hoursField(rs, QStringLiteral("Jamb2x6L"));
             hours[1] = hoursField(rs, QStringLiteral("Jamb2x8L"));

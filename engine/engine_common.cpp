@@ -11,6 +11,12 @@ int SelectedProfileID() { return projectView().selectedProfileID(); }
 
 int PriceProfileID() { return projectView().defaultPricingSelected() ? 1 : SelectedProfileID(); }
 
+Recordset SelectedProfileRow()
+{
+    SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
+    return DbConnection.query(SqlText);
+}
+
 QString ProductColumn(int productID)
 {
     if (productID < 1 || productID > 40)
@@ -140,20 +146,6 @@ QString ProductDescription(int productID, bool engineered)
     return s + rs.field(QStringLiteral("ProductName")).toText();
 }
 
-void ForEachCheckedWall(const std::function<void(std::int16_t)>& fn)
-{
-    ProjectView& view = projectView();
-    const int n = view.wallGridRowCount();
-    for (int i = 0; i < n; ++i) {
-        if (view.wallGridCell(i, 2) != QLatin1String("Yes"))
-            continue;
-        double id = 0;
-        if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        fn(toInt16(id));
-    }
-}
-
 QString StoredWallName(std::int16_t wallID)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT WallName FROM Project_Information WHERE ID = ?"));
@@ -213,6 +205,43 @@ void UpdateMemberTotal(int wallWidth, const QString& memberWord, Money amount, s
                                                 + QStringLiteral(" = ? WHERE ID = ?"));
     st.bind(1, amount).bind(2, static_cast<long long>(wallID));
     st.exec();
+}
+
+std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st)
+{
+    Recordset rs = DbConnection.query(st);
+    std::optional<CheapestCandidate> pick;
+    Money best;
+    while (!rs.eof()) {
+        const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
+        if (!pick || total <= best) {
+            best = total;
+            pick = CheapestCandidate{rs.field(QStringLiteral("ID")).toInt32(), rs.field(QStringLiteral("ProductID")).toInt32()};
+        }
+        rs.moveNext();
+    }
+    return pick;
+}
+
+void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL)
+{
+    PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
+    st.bind(1, static_cast<long long>(roofLoadingID));
+    Recordset rs = DbConnection.query(st);
+    if (!rs.eof()) {
+        roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
+        roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
+    }
+}
+
+void ReadDeflectionLimit(const QString& finishName, const char* limitField, std::int32_t& limit)
+{
+    PreparedStatement& st = DbConnection.cached(
+        QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
+    st.bind(1, finishName);
+    Recordset rs = DbConnection.query(st);
+    if (!rs.eof())
+        limit = rs.field(QLatin1String(limitField)).toInt32();
 }
 
 }  // namespace dv

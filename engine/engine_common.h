@@ -3,6 +3,7 @@
 // walls, the widths, the pricing profile in use, the stock test and the
 // price lookup, the candidate product lists, product descriptions, the
 // material-list rows and the member totals.
+#include "core/wall_grid.h"
 #include "platform/db.h"
 #include "platform/money.h"
 
@@ -14,9 +15,6 @@
 
 namespace dv {
 
-// The three wall widths, always in this order.
-inline constexpr int kWallWidths[3] = {6, 8, 10};
-
 // The comma-separated product IDs last built by GetProductIDList.
 extern QString ProductIDList;
 
@@ -24,6 +22,8 @@ extern QString ProductIDList;
 int SelectedProfileID();
 // 1 when the project window asks for default pricing, else the selected profile.
 int PriceProfileID();
+// The selected profile's Customer_Profiles row, all fields.
+Recordset SelectedProfileRow();
 
 // True when the selected profile stocks the product (its flag is -1).
 bool IsProductStocked(int productID);
@@ -48,8 +48,6 @@ int SingleProductID(const QString& list, const QString& memberDescription, int w
 // "1.5\" x 5.5\" Name" (sawn) or "1.75\" x 9.5\" 2.0E Name" (engineered).
 QString ProductDescription(int productID, bool engineered);
 
-// Walks the wall grid: fn(wallID) for each row whose column 2 reads "Yes".
-void ForEachCheckedWall(const std::function<void(std::int16_t)>& fn);
 // The wall's name as stored in Project_Information.
 QString StoredWallName(std::int16_t wallID);
 
@@ -84,5 +82,21 @@ QString MemberTotalField(int wallWidth, const QString& memberWord);
 
 // "Product<N>" for a product ID in 1..40; a clear error otherwise.
 QString ProductColumn(int productID);
+
+// The cheapest of the candidates a bound statement returns (fields ID,
+// ProductID, TotalPrice, in insertion order); among equal prices the one
+// inserted last wins. No value when there is no candidate.
+struct CheapestCandidate {
+    long long id = 0;
+    int productID = 0;
+};
+std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st);
+
+// The roof live and dead loads of a Roof_Loading row; a missing row leaves
+// them as they were.
+void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL);
+// A deflection limit (limitField, e.g. "ColumnDeflectionLimit") of an
+// exterior finish; a missing finish leaves it as it was.
+void ReadDeflectionLimit(const QString& finishName, const char* limitField, std::int32_t& limit);
 
 }  // namespace dv

@@ -53,23 +53,8 @@ bool readWallData(std::int16_t wallID, HeaderWallData& d)
         d.exposure = rs.field(QStringLiteral("Exposure")).toText().right(1);
         finish = rs.field(QStringLiteral("ExteriorFinish")).toText();
     }
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));
-        st.bind(1, static_cast<long long>(roofLoadingID));
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof()) {
-            d.roofLL = rs.field(QStringLiteral("RoofLL")).toDouble();
-            d.roofDL = rs.field(QStringLiteral("RoofDL")).toDouble();
-        }
-    }
-    {
-        PreparedStatement& st = DbConnection.cached(
-            QStringLiteral("SELECT * FROM Exterior_Finish WHERE FinishName = ? COLLATE NOCASE ORDER BY rowid"));
-        st.bind(1, finish);
-        Recordset rs = DbConnection.query(st);
-        if (!rs.eof())
-            d.deflection = rs.field(QStringLiteral("HeaderDeflectionLimit")).toInt32();
-    }
+    ReadRoofLoads(roofLoadingID, d.roofLL, d.roofDL);
+    ReadDeflectionLimit(finish, "HeaderDeflectionLimit", d.deflection);
     return true;
 }
 
@@ -175,33 +160,18 @@ void SelectHeaderForOpening(std::int16_t WallThickness, std::int16_t WallID, std
                             std::int16_t HeaderNumber)
 {
     const QString wallName = StoredWallName(WallID);
-    long long bestID = 0;
-    int bestProduct = 0;
-    bool found = false;
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral(
-            "SELECT ID, ProductID, TotalPrice FROM Temp_Header_Table WHERE WallID = ? AND WallThickness = ?"
-            " AND HeaderID = ? AND HeaderNumber = ? ORDER BY ID"));
-        st.bind(1, static_cast<long long>(WallID))
-            .bind(2, static_cast<long long>(WallThickness))
-            .bind(3, static_cast<long long>(HeaderID))
-            .bind(4, static_cast<long long>(HeaderNumber));
-        Recordset rs = DbConnection.query(st);
-        Money best;
-        while (!rs.eof()) {
-            const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
-            // Among equal prices the candidate inserted last wins.
-            if (!found || total <= best) {
-                found = true;
-                best = total;
-                bestID = rs.field(QStringLiteral("ID")).toInt32();
-                bestProduct = rs.field(QStringLiteral("ProductID")).toInt32();
-            }
-            rs.moveNext();
-        }
-    }
-    if (!found)
+    PreparedStatement& st = DbConnection.cached(QStringLiteral(
+        "SELECT ID, ProductID, TotalPrice FROM Temp_Header_Table WHERE WallID = ? AND WallThickness = ?"
+        " AND HeaderID = ? AND HeaderNumber = ? ORDER BY ID"));
+    st.bind(1, static_cast<long long>(WallID))
+        .bind(2, static_cast<long long>(WallThickness))
+        .bind(3, static_cast<long long>(HeaderID))
+        .bind(4, static_cast<long long>(HeaderNumber));
+    const std::optional<CheapestCandidate> pick = PickCheapestCandidate(st);
+    if (!pick)
         return;
+    const long long bestID = pick->id;
+    const int bestProduct = pick->productID;
 
     const QString headerText = ProductDescription(bestProduct, true);
 
@@ -260,8 +230,7 @@ void CalculateHeaders()
 
     std::int32_t windSpeed = 90;
     {
-        SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
-        Recordset rs = DbConnection.query(SqlText);
+        Recordset rs = SelectedProfileRow();
         if (!rs.eof())
             windSpeed = rs.field(QStringLiteral("WindSpeed")).toInt32();
     }

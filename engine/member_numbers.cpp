@@ -1,6 +1,5 @@
 #include "engine/member_numbers.h"
 #include "core/app_state.h"
-#include "core/project_view.h"
 #include "platform/app_error.h"
 #include "platform/db.h"
 #include "platform/numbers.h"
@@ -13,18 +12,6 @@ std::int16_t MemberNumberOf(const QString& id, int prefixLength)
     if (!parseStrictNumber(id.mid(prefixLength).trimmed(), &n))
         throw AppError(err::TypeMismatch, QStringLiteral("'%1' does not end in a member number.").arg(id));
     return toInt16(n);
-}
-
-void ForEachWallInGrid(const std::function<void(std::int16_t)>& fn)
-{
-    ProjectView& view = projectView();
-    const int n = view.wallGridRowCount();
-    for (int i = 0; i < n; ++i) {
-        double id = 0;
-        if (!parseStrictNumber(view.wallGridCell(i, 0), &id))
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        fn(toInt16(id));
-    }
 }
 
 bool SumMaterialRows(const QString& memberType, int wallWidth, std::int16_t wallID, Money* sum)

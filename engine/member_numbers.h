@@ -1,7 +1,8 @@
 #pragma once
 // Reading the numbers the project tables keep in text: the member number at
-// the end of "Column 3" or "Rough Opening 12", and the walk over every row
-// of the wall grid.
+// the end of "Column 3" or "Rough Opening 12", and the sums of material
+// rows (the walks over the wall grid come with it).
+#include "core/wall_grid.h"
 #include "platform/money.h"
 
 #include <QString>
@@ -14,8 +15,6 @@ namespace dv {
 // a clear error when there is none.
 std::int16_t MemberNumberOf(const QString& id, int prefixLength);
 
-// fn(wallID) for every row of the wall grid, calculated or not.
-void ForEachWallInGrid(const std::function<void(std::int16_t)>& fn);
 
 // Sum of the TotalPrice of the wall's material rows of one member type and
 // width; no value when there is no such row.

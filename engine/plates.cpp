@@ -17,16 +17,9 @@ void insertPlateRows(std::int16_t wallID, const QString& wallName, double pieces
                      const QString& memberName, Money& lfPrice)
 {
     for (int w : kWallWidths) {
-        const int productID = SingleProductID(GetProductIDList(w, QStringLiteral("Plates"), 0), QStringLiteral("plate"), w);
-        if (const std::optional<Money> p = LookupLFPrice(productID))
-            lfPrice = *p;
-        MaterialRow r;
-        r.wallID = wallID;
-        r.wallName = wallName;
-        r.wallWidth = w;
-        r.memberType = QStringLiteral("Plate");
-        r.productID = productID;
-        r.productName = ProductDescription(productID, true);
+        const int productID = ListedProductPrice(w, QStringLiteral("Plates"), 0, QStringLiteral("plate"), lfPrice);
+        MaterialRow r = WallMaterialRow(wallID, wallName, w, QStringLiteral("Plate"), productID,
+                                        ProductDescription(productID, true));
         r.qtyPieces = pieces;
         r.pieceLength = pieceLength;
         r.linealFeet = pieces * pieceLength;

@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "engine/calculate.h"
 #include "engine/engine_common.h"
+#include "engine/takeoff_common.h"
 #include "platform/numbers.h"
 
 #include <initializer_list>
@@ -228,6 +229,24 @@ std::optional<StudWall> ReadStudWall(std::int16_t wallID, const StudProfile& pro
     return w;
 }
 
+// fn() for each capacity row of the candidate's product at every spacing the
+// profile allows, with the row's spacing and limits read into the candidate.
+template <class Fn>
+void ForEachStudSolution(const StudWall& w, const StudProfile& profile, StudCandidate& c, Fn fn)
+{
+    for (int s = 0; s < 3; ++s) {
+        if (!profile.allowed[s])
+            continue;
+        Recordset rs = StudSolutions(c.productID, w.deflectionLimit, w.exposureLetter, profile.windSpeed, kSpacings[s]);
+        for (; !rs.eof(); rs.moveNext()) {
+            c.spacing = rs.field(QStringLiteral("Spacing_ft")).toDouble();
+            c.controlMaxHeight = rs.field(QStringLiteral("MaxHeight")).toDouble();
+            c.controlAxialLoad = rs.field(QStringLiteral("AxialLoad")).toDouble();
+            fn();
+        }
+    }
+}
+
 void EaveCandidates(const StudWall& w, const StudProfile& profile, double maxEaveSL, StudCandidate c, bool sawn)
 {
     const double axialPLF = (w.roofDL + w.roofLL) * (w.trussSpan / 2);
@@ -236,23 +255,12 @@ void EaveCandidates(const StudWall& w, const StudProfile& profile, double maxEav
     c.wallWidth = w.geometry.netWallLength;
     c.heightLoc = 0;
     c.studHeight = raiseToWhole(w.eaveStudHeight);
-    for (int s = 0; s < 3; ++s) {
-        if (!profile.allowed[s])
-            continue;
-        Recordset rs = StudSolutions(c.productID, w.deflectionLimit, w.exposureLetter, profile.windSpeed, kSpacings[s]);
-        for (; !rs.eof(); rs.moveNext()) {
-            const double spacing = rs.field(QStringLiteral("Spacing_ft")).toDouble();
-            const double maxHeight = rs.field(QStringLiteral("MaxHeight")).toDouble();
-            const double axialLoad = rs.field(QStringLiteral("AxialLoad")).toDouble();
-            c.spacing = spacing;
-            c.controlMaxHeight = maxHeight;
-            c.controlAxialLoad = axialLoad;
-            c.numberStuds = EaveStudCount(w.geometry.netWallLength, spacing, w.cutouts.openingCount);
-            c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
-            if (w.eaveStudHeight <= maxHeight && axialPLF * spacing <= axialLoad)
-                InsertTempStudRow(c);
-        }
-    }
+    ForEachStudSolution(w, profile, c, [&] {
+        c.numberStuds = EaveStudCount(w.geometry.netWallLength, c.spacing, w.cutouts.openingCount);
+        c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
+        if (w.eaveStudHeight <= c.controlMaxHeight && axialPLF * c.spacing <= c.controlAxialLoad)
+            InsertTempStudRow(c);
+    });
 }
 
 void GableCandidates(const StudWall& w, const StudProfile& profile, double maxGableSL, StudCandidate c, bool sawn)
@@ -264,38 +272,29 @@ void GableCandidates(const StudWall& w, const StudProfile& profile, double maxGa
     for (int k = 1; k <= g.interpValue; ++k, locationHeight -= 2.0) {
         if (sawn && locationHeight >= maxGableSL)
             continue;
-        for (int s = 0; s < 3; ++s) {
-            if (!profile.allowed[s])
-                continue;
-            Recordset rs = StudSolutions(c.productID, w.deflectionLimit, w.exposureLetter, profile.windSpeed, kSpacings[s]);
-            for (; !rs.eof(); rs.moveNext()) {
-                const double spacing = rs.field(QStringLiteral("Spacing_ft")).toDouble();
-                const double maxHeight = rs.field(QStringLiteral("MaxHeight")).toDouble();
-                const double axialLoad = rs.field(QStringLiteral("AxialLoad")).toDouble();
-                c.spacing = spacing;
-                c.controlMaxHeight = maxHeight;
-                c.controlAxialLoad = axialLoad;
-                const bool carries = axialPLF * spacing <= axialLoad;
+        ForEachStudSolution(w, profile, c, [&] {
+            const double spacing = c.spacing;
+            const double maxHeight = c.controlMaxHeight;
+            const bool carries = axialPLF * spacing <= c.controlAxialLoad;
 
-                c.wallWidth = locationWidth;
-                c.numberStuds = LocationStudCount(w.dtfh, g.interpValue, spacing);
-                c.studHeight = raiseToWhole(locationHeight);
+            c.wallWidth = locationWidth;
+            c.numberStuds = LocationStudCount(w.dtfh, g.interpValue, spacing);
+            c.studHeight = raiseToWhole(locationHeight);
+            c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
+            c.heightLoc = static_cast<std::int16_t>(k);
+            if (locationHeight <= maxHeight && carries)
+                InsertTempStudRow(c);
+
+            if (g.centerStretch > 0) {
+                c.wallWidth = g.centerStretch;
+                c.numberStuds = CenterStudCount(g.centerStretch, spacing);
+                c.studHeight = raiseToWhole(w.ridgeStudHeight);
                 c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
-                c.heightLoc = static_cast<std::int16_t>(k);
-                if (locationHeight <= maxHeight && carries)
+                c.heightLoc = 100;
+                if (w.ridgeStudHeight <= maxHeight && carries)
                     InsertTempStudRow(c);
-
-                if (g.centerStretch > 0) {
-                    c.wallWidth = g.centerStretch;
-                    c.numberStuds = CenterStudCount(g.centerStretch, spacing);
-                    c.studHeight = raiseToWhole(w.ridgeStudHeight);
-                    c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
-                    c.heightLoc = 100;
-                    if (w.ridgeStudHeight <= maxHeight && carries)
-                        InsertTempStudRow(c);
-                }
             }
-        }
+        });
     }
 }
 
@@ -303,13 +302,7 @@ void GableCandidates(const StudWall& w, const StudProfile& profile, double maxGa
 void InsertWallStudRow(const Recordset& cand, std::int16_t wallID, const QString& wallName, int wallThickness,
                        int productID, const QString& description, Money total)
 {
-    MaterialRow r;
-    r.wallID = wallID;
-    r.wallName = wallName;
-    r.wallWidth = wallThickness;
-    r.memberType = QStringLiteral("Stud");
-    r.productID = productID;
-    r.productName = description;
+    MaterialRow r = WallMaterialRow(wallID, wallName, wallThickness, QStringLiteral("Stud"), productID, description);
     r.qtyPieces = cand.field(QStringLiteral("NumberStuds")).toDouble();
     r.pieceLength = cand.field(QStringLiteral("StudHeight")).toDouble();
     r.linealFeet = r.pieceLength * r.qtyPieces;
@@ -362,19 +355,25 @@ void CopyCheapestAtLocation(std::int16_t wallID, std::int16_t wallThickness, int
     st.exec();
 }
 
+// The product IDs a candidate query returns for a wall and width.
+QList<int> productsOf(const QString& sql, std::int16_t wallID, std::int16_t wallThickness)
+{
+    QList<int> products;
+    Recordset rs = queryBound(sql, {I(wallID), I(wallThickness)});
+    for (; !rs.eof(); rs.moveNext())
+        products << rs.field(0).toInt16();
+    return products;
+}
+
 void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QString& wallName,
                       std::int16_t interpValue, bool hasCenterStuds)
 {
     const int required = interpValue + (hasCenterStuds ? 1 : 0);
 
-    QList<int> products;
-    {
-        Recordset rs = queryBound(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Stud_Table WHERE WallID = ? AND "
-                                                 "WallThickness = ? ORDER BY ProductID"),
-                                  {I(wallID), I(wallThickness)});
-        for (; !rs.eof(); rs.moveNext())
-            products << rs.field(0).toInt16();
-    }
+    const QList<int> products =
+        productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Stud_Table WHERE WallID = ? AND "
+                                  "WallThickness = ? ORDER BY ProductID"),
+                   wallID, wallThickness);
     for (int p : products) {
         // A product must carry every height location (and the centre stretch
         // when there is one).
@@ -396,12 +395,10 @@ void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QSt
     std::optional<int> held;
     Money heldTotal;
     {
-        QList<int> gableProducts;
-        Recordset rs = queryBound(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Gable_Table WHERE WallID = ? AND "
-                                                 "WallThickness = ? ORDER BY ProductID"),
-                                  {I(wallID), I(wallThickness)});
-        for (; !rs.eof(); rs.moveNext())
-            gableProducts << rs.field(0).toInt16();
+        const QList<int> gableProducts =
+            productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Gable_Table WHERE WallID = ? AND "
+                                      "WallThickness = ? ORDER BY ProductID"),
+                       wallID, wallThickness);
         for (int q : gableProducts) {
             Money total;
             Recordset rows = queryBound(QStringLiteral("SELECT TotalPrice FROM Temp_Gable_Table WHERE ProductID = ? AND "
@@ -525,12 +522,8 @@ void SearchCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int corn
                                 {I(wallID), minimum, I(wallThickness)});
     if (best.eof())
         return;
-    MaterialRow r;
-    r.wallID = wallID;
-    r.wallName = StoredWallName(wallID);
-    r.wallWidth = wallThickness;
-    r.memberType = QStringLiteral("Stud");
-    r.productID = best.field(QStringLiteral("ProductID")).toInt16();
+    MaterialRow r = WallMaterialRow(wallID, StoredWallName(wallID), wallThickness, QStringLiteral("Stud"),
+                                    best.field(QStringLiteral("ProductID")).toInt16(), QString());
     r.qtyPieces = cornerCount;
     r.pieceLength = cornerLength;
     r.linealFeet = best.field(QStringLiteral("NumberStuds")).toDouble() * best.field(QStringLiteral("StudHeight")).toDouble();
@@ -554,13 +547,9 @@ void AddCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int numberC
         SearchCornerStuds(wallThickness, wallID, n);
         return;
     }
-    MaterialRow r;
-    r.wallID = wallID;
-    r.wallName = first.field(QStringLiteral("WallName")).toText();
-    r.wallWidth = wallThickness;
-    r.memberType = QStringLiteral("Stud");
-    r.productID = first.field(QStringLiteral("ProductID")).toInt16();
-    r.productName = first.field(QStringLiteral("ProductName")).toText();
+    MaterialRow r = WallMaterialRow(wallID, first.field(QStringLiteral("WallName")).toText(), wallThickness,
+                                    QStringLiteral("Stud"), first.field(QStringLiteral("ProductID")).toInt16(),
+                                    first.field(QStringLiteral("ProductName")).toText());
     r.qtyPieces = n;
     r.pieceLength = first.field(QStringLiteral("PieceLength")).toInt16();
     r.linealFeet = n * r.pieceLength;

@@ -107,4 +107,26 @@ Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& member
     return total;
 }
 
+int ListedProductPrice(int wallWidth, const QString& member, int mode, const QString& memberDescription,
+                       Money& lfPrice)
+{
+    const int productID = SingleProductID(GetProductIDList(wallWidth, member, mode), memberDescription, wallWidth);
+    if (const std::optional<Money> p = LookupLFPrice(productID))
+        lfPrice = *p;
+    return productID;
+}
+
+MaterialRow WallMaterialRow(std::int16_t wallID, const QString& wallName, int wallWidth, const QString& memberType,
+                            int productID, const QString& productName)
+{
+    MaterialRow r;
+    r.wallID = wallID;
+    r.wallName = wallName;
+    r.wallWidth = wallWidth;
+    r.memberType = memberType;
+    r.productID = productID;
+    r.productName = productName;
+    return r;
+}
+
 }  // namespace dv

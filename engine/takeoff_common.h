@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces the take-off steps (trimmers, cripples, plates, blocking,
 // sheathing, connectors, jamb extensions) share.
+#include "engine/engine_common.h"
 #include "platform/db.h"
 #include "platform/money.h"
 
@@ -48,5 +49,16 @@ void ReadWallGeometry(std::int16_t wallID, WallGeometry& g);
 // MemberType is memberType; extraCondition (a fixed text) narrows them.
 Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType,
                        const QString& extraCondition = QString());
+
+// The one product of a member's list for a width. Its price per lineal
+// foot replaces lfPrice when it has one; a product without a price keeps
+// the price found before.
+int ListedProductPrice(int wallWidth, const QString& member, int mode, const QString& memberDescription,
+                       Money& lfPrice);
+
+// A material row of one wall and width for a member and its product; the
+// quantities, prices and member name are the caller's.
+MaterialRow WallMaterialRow(std::int16_t wallID, const QString& wallName, int wallWidth, const QString& memberType,
+                            int productID, const QString& productName);
 
 }  // namespace dv

@@ -106,10 +106,8 @@ void CalculateTrimmers()
                 const double right = sideLength(wallID, o->right, *o);
 
                 ProfileProductMode(QStringLiteral("TrimmerProductID"), mode);
-                const int productID = SingleProductID(GetProductIDList(w, QStringLiteral("Trimmers"), mode),
-                                                      QStringLiteral("trimmer"), w);
-                if (const std::optional<Money> p = LookupLFPrice(productID))
-                    lfPrice = *p;
+                const int productID =
+                    ListedProductPrice(w, QStringLiteral("Trimmers"), mode, QStringLiteral("trimmer"), lfPrice);
                 const QString productName = ProductDescription(productID, mode != 1);
 
                 struct Piece { double qty, length; };
@@ -120,13 +118,8 @@ void CalculateTrimmers()
                     pieces << Piece{n, raiseToWhole(right)} << Piece{n, raiseToWhole(left)};
                 for (const Piece& p : pieces) {
                     gTempText = sqlNumber(p.length);
-                    MaterialRow r;
-                    r.wallID = wallID;
-                    r.wallName = g.wallName;
-                    r.wallWidth = w;
-                    r.memberType = QStringLiteral("Trimmer");
-                    r.productID = productID;
-                    r.productName = productName;
+                    MaterialRow r =
+                        WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Trimmer"), productID, productName);
                     r.qtyPieces = p.qty;
                     r.pieceLength = p.length;
                     r.linealFeet = p.length * p.qty;
@@ -197,10 +190,8 @@ void CalculateCripples()
             if (openings.isEmpty())
                 continue;
 
-            const int productID = SingleProductID(GetProductIDList(w, QStringLiteral("Cripple"), mode),
-                                                  QStringLiteral("cripple"), w);
-            if (const std::optional<Money> p = LookupLFPrice(productID))
-                lfPrice = *p;
+            const int productID =
+                ListedProductPrice(w, QStringLiteral("Cripple"), mode, QStringLiteral("cripple"), lfPrice);
             const QString productName = ProductDescription(productID, mode != 1);
 
             double totalLF = 0;
@@ -215,13 +206,8 @@ void CalculateCripples()
                 totalPrice = moneyTimes(lfPrice, totalLF);
             }
             if (totalPrice != Money()) {
-                MaterialRow r;
-                r.wallID = wallID;
-                r.wallName = g.wallName;
-                r.wallWidth = w;
-                r.memberType = QStringLiteral("Cripple");
-                r.productID = productID;
-                r.productName = productName;
+                MaterialRow r =
+                    WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Cripple"), productID, productName);
                 r.qtyPieces = 1;
                 r.pieceLength = totalLF;
                 r.linealFeet = totalLF;

@@ -37,6 +37,15 @@ std::int32_t wholeNumberText(const Value& v, const QString& what)
     return toInt32(d);
 }
 
+// The wall's name; a wall without a row keeps the name read before.
+void readWallName(std::int16_t wallID, QString& wallName)
+{
+    Recordset rs =
+        DbConnection.query(QStringLiteral("SELECT WallName FROM Project_Information WHERE ID = ") + sqlNumber(wallID));
+    if (!rs.eof())
+        wallName = rs.field(0).toText();
+}
+
 }  // namespace
 
 std::int16_t ValidateStuds()
@@ -97,12 +106,7 @@ std::int16_t ValidateColumns()
     std::int16_t result = 1;
     QString wallName;
     ForEachCheckedWall([&](std::int16_t wallID) {
-        {
-            Recordset rs = DbConnection.query(
-                QStringLiteral("SELECT WallName FROM Project_Information WHERE ID = ") + sqlNumber(wallID));
-            if (!rs.eof())
-                wallName = rs.field(0).toText();
-        }
+        readWallName(wallID, wallName);
         // The column IDs are read first: one result set at a time.
         QStringList columns;
         {
@@ -139,12 +143,7 @@ std::int16_t ValidateHeaders()
     std::int16_t result = 1;
     QString wallName;
     ForEachCheckedWall([&](std::int16_t wallID) {
-        {
-            Recordset rs = DbConnection.query(
-                QStringLiteral("SELECT WallName FROM Project_Information WHERE ID = ") + sqlNumber(wallID));
-            if (!rs.eof())
-                wallName = rs.field(0).toText();
-        }
+        readWallName(wallID, wallName);
         struct Opening { QString roid; std::int32_t headers; std::int32_t number; };
         QList<Opening> openings;
         {

@@ -12,6 +12,7 @@
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
 #include "platform/widgets/tab_control.h"
+#include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
 
@@ -431,12 +432,6 @@ void frmDorvMain::txtAverageROHeight_LostFocus()
     guard([this] { lengthRule(editorBox("txtAverageROHeight"), nullptr, 0, 0); });
 }
 
-namespace {
-const QString kSlopeFormat = QStringLiteral(
-    "Please check your 'Roof Slope' input for proper formatting.  You must format your input as a number.");
-const QString kCornersFormat = QStringLiteral(
-    "Please check your 'Number of Corners' input for proper formatting.  You must format your input as a number.");
-}  // namespace
 
 void frmDorvMain::txtRoofSlope_LostFocus()
 {
@@ -453,7 +448,7 @@ void frmDorvMain::txtRoofSlope_LostFocus()
         // reported and left as it stands, without "/12".
         double rise = 0;
         if (!parseStrictNumber(text, &rise)) {
-            messageBox(kSlopeFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kSlopeFormat);
             return;
         }
         if (rise > 12) {
@@ -473,7 +468,7 @@ void frmDorvMain::txtCorners_LostFocus()
 {
     guard([this] {
         if (txtCorners->text().count(QLatin1Char('.')) > 1)
-            messageBox(kCornersFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kCornersFormat);
     });
 }
 

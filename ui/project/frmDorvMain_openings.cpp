@@ -100,6 +100,24 @@ void clearCombo(DataCombo* combo)
 
 QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
+// True when the chosen entry is the number after the grid's last row: a
+// column or opening not stored yet.
+bool isNextNumber(const QString& chosen, const QString& prefix, const DataGrid* grid)
+{
+    return chosen == prefix + QString::number(grid->rows() + 1);
+}
+
+// Tab moves through the widgets in the order given.
+void setTabChain(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 }  // namespace
 
 WallOpeningsEditor::WallOpeningsEditor(QWidget* columnsPage, QWidget* roughOpeningsPage, WallSide wall,
@@ -180,10 +198,7 @@ void WallOpeningsEditor::buildColumnsPage(QWidget* page)
     cmdRemoveColumn->setObjectName(QStringLiteral("cmdRemoveColumn"));
     grdColumnInformation->setObjectName(QStringLiteral("grdColumnInformation"));
 
-    QWidget::setTabOrder(txtColumnHeight, txtMaxColumnWidth);
-    QWidget::setTabOrder(txtMaxColumnWidth, cmdAddColumn);
-    QWidget::setTabOrder(cmdAddColumn, cmdRemoveColumn);
-    QWidget::setTabOrder(cmdRemoveColumn, cboColumnID);
+    setTabChain({txtColumnHeight, txtMaxColumnWidth, cmdAddColumn, cmdRemoveColumn, cboColumnID});
 }
 
 void WallOpeningsEditor::buildRoughOpeningsPage(QWidget* page)
@@ -246,13 +261,8 @@ void WallOpeningsEditor::buildRoughOpeningsPage(QWidget* page)
     cmdRemoveRO->setObjectName(QStringLiteral("cmdRemoveRO"));
     grdROInformation->setObjectName(QStringLiteral("grdROInformation"));
 
-    QWidget::setTabOrder(txtROWidth, txtAverageROHeight);
-    QWidget::setTabOrder(txtAverageROHeight, cboNumberHeaders);
-    QWidget::setTabOrder(cboNumberHeaders, cboColumnIDLeft);
-    QWidget::setTabOrder(cboColumnIDLeft, cboColumnIDRight);
-    QWidget::setTabOrder(cboColumnIDRight, cmdAddRO);
-    QWidget::setTabOrder(cmdAddRO, cmdRemoveRO);
-    QWidget::setTabOrder(cmdRemoveRO, cboROID);
+    setTabChain({txtROWidth, txtAverageROHeight, cboNumberHeaders, cboColumnIDLeft, cboColumnIDRight, cmdAddRO,
+                 cmdRemoveRO, cboROID});
 }
 
 // ---------------------------------------------------------------- plumbing
@@ -279,6 +289,13 @@ bool WallOpeningsEditor::editedWall(std::int16_t* id) const
         return false;
     *id = static_cast<std::int16_t>(value);
     return true;
+}
+
+bool WallOpeningsEditor::confirmRemove(const QString& chosen)
+{
+    return message(QStringLiteral("Are you sure you want to remove ") + chosen + QStringLiteral("?"),
+                   QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
+           == MsgResult::Yes;
 }
 
 void WallOpeningsEditor::setColumnMode(bool adding)
@@ -391,7 +408,7 @@ void WallOpeningsEditor::cmdRemoveColumn_Click() { guard([this] { removeColumn()
 void WallOpeningsEditor::chooseColumn()
 {
     const QString chosen = cboColumnID->text();
-    if (chosen == kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)) {
+    if (isNextNumber(chosen, kColumnPrefix, grdColumnInformation)) {
         txtColumnHeight->clear();
         txtMaxColumnWidth->clear();
         setColumnMode(true);
@@ -439,7 +456,7 @@ void WallOpeningsEditor::saveColumn()
     if (!chosen.isEmpty() && !txtColumnHeight->text().isEmpty() && editedWall(&wallID)) {
         const QString height = sqlNumber(readLengthBox(txtColumnHeight));
         const QString width = sqlNumber(readLengthBox(txtMaxColumnWidth));
-        if (chosen != kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)) {
+        if (!isNextNumber(chosen, kColumnPrefix, grdColumnInformation)) {
             DbConnection
                 .cached(QStringLiteral("UPDATE Column_Information SET ColumnHeight = ?, MaxWidth = ? "
                                        "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ?"))
@@ -472,8 +489,7 @@ void WallOpeningsEditor::removeColumn()
     // grid row the user clicked since.
     const QString chosen = cboColumnID->text();
     std::int16_t wallID = 0;
-    if (chosen.isEmpty() || chosen == kColumnPrefix + QString::number(grdColumnInformation->rows() + 1)
-        || !editedWall(&wallID))
+    if (chosen.isEmpty() || isNextNumber(chosen, kColumnPrefix, grdColumnInformation) || !editedWall(&wallID))
         return;
 
     QStringList conflicts;
@@ -493,9 +509,7 @@ void WallOpeningsEditor::removeColumn()
     if (!conflicts.isEmpty())
         return;
 
-    if (message(QStringLiteral("Are you sure you want to remove ") + chosen + QStringLiteral("?"),
-                QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
-        != MsgResult::Yes)
+    if (!confirmRemove(chosen))
         return;
 
     DbConnection
@@ -594,7 +608,7 @@ void WallOpeningsEditor::cboColumnIDRight_Click() { guard([this] { refuseSameSup
 void WallOpeningsEditor::chooseOpening()
 {
     const QString chosen = cboROID->text();
-    if (chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1)) {
+    if (isNextNumber(chosen, kOpeningPrefix, grdROInformation)) {
         txtROWidth->clear();
         txtAverageROHeight->clear();
         cboNumberHeaders->setText(QString());
@@ -647,7 +661,7 @@ void WallOpeningsEditor::saveOpening()
     if (!editedWall(&wallID))
         return;
     const QString chosen = cboROID->text();
-    const bool adding = chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1);
+    const bool adding = isNextNumber(chosen, kOpeningPrefix, grdROInformation);
 
     const double wallLength = readLengthBox(wall_.txtWallLength);
     double others = 0;
@@ -739,12 +753,9 @@ void WallOpeningsEditor::removeOpening()
     // the user clicked since.
     const QString chosen = cboROID->text();
     std::int16_t wallID = 0;
-    if (chosen.isEmpty() || chosen == kOpeningPrefix + QString::number(grdROInformation->rows() + 1)
-        || !editedWall(&wallID))
+    if (chosen.isEmpty() || isNextNumber(chosen, kOpeningPrefix, grdROInformation) || !editedWall(&wallID))
         return;
-    if (message(QStringLiteral("Are you sure you want to remove ") + chosen + QStringLiteral("?"),
-                QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
-        != MsgResult::Yes)
+    if (!confirmRemove(chosen))
         return;
     DbConnection
         .cached(QStringLiteral("UPDATE Header_Information SET ROWidth = '**Removed**', AverageROHeight = 'NA', "

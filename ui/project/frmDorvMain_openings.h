@@ -122,6 +122,8 @@ private:
                       MsgIcon icon = MsgIcon::None);
     // The edited wall's ID; false when no wall is open.
     bool editedWall(std::int16_t* id) const;
+    // Asks whether the chosen column or opening is to be removed.
+    bool confirmRemove(const QString& chosen);
 
     void chooseColumn();
     void saveColumn();

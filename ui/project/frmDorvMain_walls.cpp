@@ -10,6 +10,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
 #include "ui/project/frmDorvCopyWall.h"
+#include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 
 #include <QCheckBox>
@@ -24,10 +25,6 @@ namespace {
 
 int px(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
 
-const QString kSlopeFormat = QStringLiteral(
-    "Please check your 'Roof Slope' input for proper formatting.  You must format your input as a number.");
-const QString kCornersFormat = QStringLiteral(
-    "Please check your 'Number of Corners' input for proper formatting.  You must format your input as a number.");
 
 // A wall ID read back from the wall list.
 std::int16_t wallIDOf(const QString& text)
@@ -36,6 +33,15 @@ std::int16_t wallIDOf(const QString& text)
     if (!parseStrictNumber(text, &id) || id != std::floor(id))
         throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
     return toInt16(id);
+}
+
+// The wall list row the user selected; -1 when the list is empty or no row
+// is selected.
+int selectedWallRow(const frmDorvMain& form)
+{
+    if (form.wallGridRowCount() == 0)
+        return -1;
+    return form.grdWallSystemInformation->selectedRow();
 }
 
 // A stored length: the box's text through the translator, in feet. An
@@ -112,9 +118,7 @@ void frmDorvMain::grdWallSystemInformation_Click()
 void frmDorvMain::grdWallSystemInformation_DblClick()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         openWall(row);
@@ -212,11 +216,9 @@ void frmDorvMain::openWall(int row)
 void frmDorvMain::cmdRemoveWallSystem_Click()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
         // Only the row the user selected is removed; with none selected
         // nothing is.
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         const QString id = sqlNumber(wallIDOf(wallGridCell(row, 0)));
@@ -243,9 +245,7 @@ bool frmDorvMain::askCopyWall(const QString& existingWallName, QString& newName)
 void frmDorvMain::cmdCopyWall_Click()
 {
     guard([this] {
-        if (wallGridRowCount() == 0)
-            return;
-        const int row = grdWallSystemInformation->selectedRow();
+        const int row = selectedWallRow(*this);
         if (row < 0)
             return;
         const std::int16_t source = wallIDOf(wallGridCell(row, 0));
@@ -287,7 +287,7 @@ void frmDorvMain::saveWall()
             && parseStrictNumber(slopeText.section(QLatin1Char('/'), 0, 0), &rise)) {
             roofSlope = sqlNumber(rise);
         } else {
-            messageBox(kSlopeFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kSlopeFormat);
             allowed = false;
         }
     }
@@ -317,7 +317,7 @@ void frmDorvMain::saveWall()
         if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)) {
             numberCorners = sqlNumber(corners);
         } else {
-            messageBox(kCornersFormat, QStringLiteral("Improper Input Format"), MsgButtons::Ok, MsgIcon::Exclamation);
+            ShowImproperFormat(*this, kCornersFormat);
             allowed = false;
         }
     }
