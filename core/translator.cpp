@@ -524,6 +524,19 @@ double dFtInSxValue(const QString& text, int unitClass)
     return negative ? -result : result;
 }
 
+// Millimetres (3), metres (4) or kilometres (9) in inches.
+static double metricToInches(int unit, double n)
+{
+    switch (unit) {
+    case 3:
+        return n / 25.4;
+    case 4:
+        return n * 1000.0 / 25.4;
+    default:
+        return n * 1000.0 * 1000.0 / 25.4;
+    }
+}
+
 QString FormattedOutput(const QString& input, int inputType, int outputType, double& value,
                         const QString& format, int /*unmarkedAsInches*/)
 {
@@ -565,29 +578,18 @@ QString FormattedOutput(const QString& input, int inputType, int outputType, dou
     double length = 0;
     switch (form) {
     case 10:
-        switch (inputClass) {
-        case 3:
-            length = leading / 25.4;
-            break;
-        case 4:
-            length = leading * 1000.0 / 25.4;
-            break;
-        case 5:
+        // A bare number: its meaning is the input class's.
+        if (inputClass == 3 || inputClass == 4)
+            length = metricToInches(inputClass, leading);
+        else if (inputClass == 5)
             length = leading * 12.0;
-            break;
-        default:
+        else
             length = leading;
-            break;
-        }
         break;
     case 3:
-        length = leading / 25.4;
-        break;
     case 4:
-        length = leading * 1000.0 / 25.4;
-        break;
     case 9:
-        length = leading * 1000.0 * 1000.0 / 25.4;
+        length = metricToInches(form, leading);
         break;
     case 8:
         length = leading;
