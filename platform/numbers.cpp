@@ -2,8 +2,7 @@
 #include "platform/app_error.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <QLocale>
 #include <limits>
 
 namespace dv {
@@ -14,11 +13,9 @@ QString sqlNumber(double v)
         throw AppError(err::BadValue, QStringLiteral("A calculated value is not a finite number and cannot be stored."));
     if (v == 0.0)
         return QStringLiteral("0");
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);  // "%g" drops trailing zeros; C locale in this program
-    QString s = QString::fromLatin1(buf);
-    // Some C libraries honour LC_NUMERIC: make sure the point is a ".".
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    // 15 significant digits, no trailing zeros, "." as the point whatever
+    // the user's locale.
+    QString s = QString::number(v, 'g', 15);
     return s;
 }
 
@@ -91,10 +88,11 @@ bool parseStrictNumber(const QString& text, double* out)
     }
     if (i != n)
         return false;
-    const QByteArray a = t.toLatin1();
-    char* end = nullptr;
-    double v = std::strtod(a.constData(), &end);
-    if (!std::isfinite(v))
+    // Read in C notation whatever LC_NUMERIC says: the text was checked above
+    // to be "."-notation, and QLocale::c() never follows the environment.
+    bool ok = false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v))
         return false;
     if (out)
         *out = v;

@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libsqlcipher-dev sqlcipher \
   libgtest-dev libbenchmark-dev \
-  xvfb xauth
+  xvfb xauth \
+  fonts-liberation2 poppler-utils locales
