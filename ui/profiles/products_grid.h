@@ -31,8 +31,8 @@ QStringList ProductsGridCaptions();
 // field name.
 QString ProductColumnName(int productID);
 
-// A price as the grid shows it: two decimals, halves to the even cent,
-// "." whatever the user's locale ("#0.00").
+// A price as the grid shows it: two decimals, halves away from zero like
+// every amount text, "." whatever the user's locale ("#0.00").
 QString ProductPriceText(long long rawTenThousandths);
 
 // Refills the grid: every product in its order, its description, the
