@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -367,7 +368,9 @@ TEST_F(ProjectWindowTest, OpenStartsEmptyInTheProjectsFolderAndACancelDoesNothin
     w->subMnuOpen_Click();
     ASSERT_EQ(w->dialogs.size(), 1u);
     EXPECT_EQ(w->dialogs[0].mode, TestWindow::FileDialogMode::Open);
-    EXPECT_EQ(w->dialogs[0].folder, dv::programFolder() + QStringLiteral("/Projects"));
+    // Beside the database in use, made when missing.
+    EXPECT_EQ(w->dialogs[0].folder, dir.path() + QStringLiteral("/Projects"));
+    EXPECT_TRUE(QFileInfo(dir.path() + QStringLiteral("/Projects")).isDir());
     EXPECT_EQ(w->dialogs[0].fileName, QString());
     EXPECT_TRUE(w->opened.isEmpty());
     EXPECT_TRUE(messages().empty());
@@ -395,7 +398,7 @@ TEST_F(ProjectWindowTest, SaveFromTheToolbarRefusesAnEmptyProjectTheMenuDoesNot)
     EXPECT_EQ(messages().size(), 1u);
     ASSERT_EQ(w->dialogs.size(), 1u);
     EXPECT_EQ(w->dialogs[0].mode, TestWindow::FileDialogMode::Save);
-    EXPECT_EQ(w->dialogs[0].folder, dv::programFolder() + QStringLiteral("/Projects/"));
+    EXPECT_EQ(w->dialogs[0].folder, dir.path() + QStringLiteral("/Projects/"));
     EXPECT_EQ(w->saved, QStringList{file});
 }
 

@@ -2,6 +2,7 @@
 #include "ui/project/frmDorvMain_openings.h"
 #include "core/project_files.h"
 #include "core/app_state.h"
+#include "core/data_location.h"
 #include "core/project_reset.h"
 #include "core/wall_list.h"
 #include "engine/calculate.h"
@@ -216,15 +217,7 @@ void frmDorvMain::buildProjectPage()
     grdWallSystemInformation = new DataGrid(
         {QStringLiteral("WallID"), QStringLiteral("Wall System Name"), QStringLiteral("Configured")}, fraWallSystem);
     grdWallSystemInformation->setObjectName(QStringLiteral("grdWallSystemInformation"));
-    {
-        QHeaderView* h = grdWallSystemInformation->horizontalHeader();
-        h->setStretchLastSection(false);
-        h->setSectionResizeMode(0, QHeaderView::Fixed);
-        h->setSectionResizeMode(1, QHeaderView::Stretch);
-        h->setSectionResizeMode(2, QHeaderView::Fixed);
-        grdWallSystemInformation->setColumnWidth(0, 70);
-        grdWallSystemInformation->setColumnWidth(2, 100);
-    }
+    grdWallSystemInformation->setStretchColumn(1);
     auto* wallLayout = new QGridLayout(fraWallSystem);
     wallLayout->addWidget(new QLabel(QStringLiteral("Wall System Name"), fraWallSystem), 0, 0);
     wallLayout->addWidget(txtWallSystemName, 0, 1);
@@ -250,17 +243,9 @@ void frmDorvMain::buildProjectPage()
                                              QStringLiteral("2x10 Wall Total/Jamb Ext.")},
                                             page);
     grdComparisonInformation->setObjectName(QStringLiteral("grdComparisonInformation"));
-    {
-        QHeaderView* h = grdComparisonInformation->horizontalHeader();
-        h->setStretchLastSection(false);
-        h->setSectionResizeMode(0, QHeaderView::Fixed);
-        h->setSectionResizeMode(1, QHeaderView::Stretch);
-        for (int c = 2; c <= 4; ++c) {
-            h->setSectionResizeMode(c, QHeaderView::Fixed);
-            grdComparisonInformation->setColumnWidth(c, 190);
-        }
-        grdComparisonInformation->setColumnWidth(0, 70);
-    }
+    grdComparisonInformation->setStretchColumn(1);
+    for (int c = 2; c <= 4; ++c)
+        grdComparisonInformation->setColumnAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     auto* notes = new QWidget(page);
     auto* notesLayout = new QVBoxLayout(notes);
     notesLayout->setContentsMargins(4, 0, 4, 0);
@@ -464,7 +449,7 @@ void frmDorvMain::NewProject()
 void frmDorvMain::OpenProject()
 {
     fileDialogName_.clear();
-    fileDialogName_ = chooseProjectFile(FileDialogMode::Open, programFolder() + QStringLiteral("/Projects"), fileDialogName_);
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Open, ProjectsFolder(), fileDialogName_);
     if (fileDialogName_.isEmpty())
         return;
     openProjectFile(fileDialogName_);
@@ -479,7 +464,7 @@ void frmDorvMain::SaveProject(bool fromToolbar)
         return;
     }
     // The dialog proposes the name last chosen in it.
-    fileDialogName_ = chooseProjectFile(FileDialogMode::Save, programFolder() + QStringLiteral("/Projects/"), fileDialogName_);
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Save, ProjectsFolder() + QLatin1Char('/'), fileDialogName_);
     if (fileDialogName_.isEmpty())
         return;
     saveProjectFile(fileDialogName_);
