@@ -11,8 +11,13 @@ if(_dv_exec MATCHES "[ \t]")
 endif()
 file(READ "${DV_ENTRY_TEMPLATE}" _dv_entry)
 string(REPLACE "@DV_EXEC@" "${_dv_exec}" _dv_entry "${_dv_entry}")
-file(WRITE "${DV_BUILD_DIR}/desktop/dorvane.desktop" "${_dv_entry}")
-file(INSTALL "${DV_BUILD_DIR}/desktop/dorvane.desktop" DESTINATION "${CMAKE_INSTALL_PREFIX}/${DV_APPS_DIR}")
+# One staging file per prefix, so that installs into two prefixes at once
+# do not write the same file.
+string(MD5 _dv_stage "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(_dv_stage "${DV_BUILD_DIR}/desktop/${_dv_stage}")
+file(WRITE "${_dv_stage}/dorvane.desktop" "${_dv_entry}")
+file(INSTALL "${_dv_stage}/dorvane.desktop" DESTINATION "${CMAKE_INSTALL_PREFIX}/${DV_APPS_DIR}")
+file(REMOVE_RECURSE "${_dv_stage}")
 
 file(GLOB _dv_pictures LIST_DIRECTORIES false
   "${DV_BUILD_DIR}/*.gif" "${DV_BUILD_DIR}/*.jpg" "${DV_BUILD_DIR}/*.png")

@@ -34,6 +34,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -68,6 +70,51 @@ QLabel* headingLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A view that scrolls where the window is smaller than the view needs. The
+// view is as large as the visible area, and never smaller than its least
+// size at that width (wrapped texts take more lines on a narrow window).
+class ViewScroller : public QScrollArea {
+public:
+    ViewScroller(QWidget* view, QWidget* parent) : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(false);
+        setWidget(view);
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            fitView();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    bool viewportEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fitView();
+        return QScrollArea::viewportEvent(event);
+    }
+
+private:
+    void fitView()
+    {
+        QWidget* view = widget();
+        if (!view)
+            return;
+        const QLayout* layout = view->layout();
+        const QSize least = layout ? layout->totalMinimumSize() : view->minimumSizeHint();
+        const int width = std::max(viewport()->width(), least.width());
+        int height = least.height();
+        if (layout && layout->hasHeightForWidth())
+            height = std::max(height, layout->totalMinimumHeightForWidth(width));
+        const QSize size(width, std::max(viewport()->height(), height));
+        if (view->size() != size)
+            view->resize(size);
+    }
+};
+
 }  // namespace
 
 frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
@@ -76,21 +123,28 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
     SSTab2 = new TabControl(this);
     SSTab2->setObjectName(QStringLiteral("SSTab2"));
 
-    fraWallEditor = new QWidget(SSTab2);
+    // Each view scrolls where the window is smaller than the view needs, so
+    // the window fits a small screen whatever the fonts.
+    fraWallEditor = new QWidget;
     fraWallEditor->setObjectName(QStringLiteral("fraWallEditor"));
     new QVBoxLayout(fraWallEditor);
-    SSTab2->addTab(fraWallEditor, QStringLiteral("Wall System Information"));
+    SSTab2->addTab(new ViewScroller(fraWallEditor, SSTab2), QStringLiteral("Wall System Information"));
 
-    fraProjectView = new QWidget(SSTab2);
+    fraProjectView = new QWidget;
     fraProjectView->setObjectName(QStringLiteral("fraProjectView"));
-    SSTab2->addTab(fraProjectView, QStringLiteral("Project Summary Information"));
+    SSTab2->addTab(new ViewScroller(fraProjectView, SSTab2), QStringLiteral("Project Summary Information"));
 
     buildProjectPage();
     buildWallEditor();
     buildOpeningsEditor();
     buildMenus();
     setCentralWidget(SSTab2);
-    resize(1060, 780);
+    // As large as the views like, within the screen's free area (title bar
+    // and frame allowed for).
+    QSize size(1060, 780);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    resize(size);
     connectHandlers();
     connectEditorHandlers();
     Form_Load();
@@ -277,7 +331,10 @@ void frmDorvMain::buildProjectPage()
     fraProfile->setFixedWidth(leftWidth);
     criteria->setFixedWidth(leftWidth);
     criteria->setMinimumHeight(criteriaLayout->totalHeightForWidth(leftWidth) + fontMetrics().height());
-    grdComparisonInformation->setMinimumHeight(110);
+    // The comparison shows at least its captions and two walls.
+    grdComparisonInformation->setMinimumHeight(grdComparisonInformation->horizontalHeader()->sizeHint().height()
+                                               + 2 * grdComparisonInformation->verticalHeader()->defaultSectionSize()
+                                               + 2 * grdComparisonInformation->frameWidth());
     grdWallSystemInformation->setMinimumHeight(140);
 
     auto* page_layout = new QVBoxLayout(page);
@@ -369,6 +426,11 @@ bool frmDorvMain::focusNextPrevChild(bool next)
             QWidget* w = tabChain_[static_cast<std::size_t>(i)];
             if (w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
                 w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+                    if (auto* area = qobject_cast<QScrollArea*>(p)) {
+                        area->ensureWidgetVisible(w);
+                        break;
+                    }
                 return true;
             }
         }
