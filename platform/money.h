@@ -1,7 +1,7 @@
 #pragma once
-// Fixed-point money with four decimals, as the old runtime's Currency type:
-// a 64-bit count of ten-thousandths. Conversions from doubles round halves to
-// the even neighbour at the fourth decimal.
+// Fixed-point money with four decimals: a 64-bit count of ten-thousandths.
+// Conversions from doubles and from longer decimal texts round halves to the
+// even neighbour at the fourth decimal.
 #include <QString>
 #include <cstdint>
 
@@ -14,8 +14,10 @@ public:
     // Throws AppError (overflow / bad value) for NaN, infinities and values
     // outside the range of the type.
     static Money fromDouble(double v);
-    // Parses "12.5", "-3", " 7.25 " (a "." decimal point, no grouping);
-    // throws AppError TypeMismatch on anything else.
+    // Parses "12.5", "-3", " 7.25 ", "1e3" (a "." decimal point, no
+    // grouping) as an exact decimal, never through a double: "49.995" is
+    // 49.995. Throws AppError TypeMismatch on anything else and Overflow
+    // beyond the range.
     static Money fromText(const QString& text);
 
     constexpr std::int64_t raw() const { return raw_; }
@@ -33,5 +35,17 @@ public:
 private:
     std::int64_t raw_ = 0;
 };
+
+// Amount text of the pattern "#######.00": no digit is forced before the
+// point, two after it, no grouping ("1380.00", ".50", ".00", "-.25"). A double
+// is first taken to 15 significant digits, then to cents with halves away
+// from zero, so 58.305 (1380 x 4.225%) prints "58.31".
+QString formatAmount(double v);
+QString formatAmount(Money m);
+// Price text of the pattern "#0.00": as formatAmount, with a digit before the
+// point ("0.50", "0.00").
+QString formatPrice(Money m);
+// The amount rounded to whole cents, halves to the even neighbour.
+Money roundCentsHalfEven(Money m);
 
 }  // namespace dv

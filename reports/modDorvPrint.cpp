@@ -95,19 +95,19 @@ void PrintReports(const ReportOptions& options, bool includeQuote)
             p.BreakPage();
         drawn = true;
     };
-    if (options.summaryReport) {
+    if (options.summaryReport()) {
         next();
         PrintSummaryReport(options);
     }
-    if (options.detailedReport) {
+    if (options.detailedReport()) {
         next();
         PrintDetailedReport(options);
     }
-    if (options.itemizedReport) {
+    if (options.itemizedReport()) {
         next();
         PrintItemizedReport(options);
     }
-    if (options.projectQuote && includeQuote) {
+    if (options.projectQuote() && includeQuote) {
         next();
         PrintQuoteReport(options);
     }
@@ -221,11 +221,11 @@ void PrintProjectInformation(const ReportOptions& options)
     const QString projectName = view.projectName();
     const QString customerName = view.builderName();
     QString expiration;
-    if (options.expirationDate) {
-        expiration = reportDateText(reportNow().date().addDays(options.expirationDays)) + QStringLiteral(" (") +
-                     options.expirationText + QStringLiteral(")");
+    if (options.expirationDateTicked()) {
+        expiration = reportDateText(reportNow().date().addDays(options.expirationDays().toInt())) + QStringLiteral(" (") +
+                     options.expirationText() + QStringLiteral(")");
     }
-    const QString blueprint = options.blueprintDate ? options.blueprintDateText : QString();
+    const QString blueprint = options.blueprintDateTicked() ? options.blueprintDateText() : QString();
 
     p.setLeftMargin(0.5);
     p.setParagraphLeft(0.5);

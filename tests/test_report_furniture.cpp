@@ -18,7 +18,7 @@ using dv::PrintItem;
 
 class ReportFurnitureTest : public dvtest::ReportTest {
 protected:
-    dv::ReportOptions options;
+    dv::MemoryReportOptions options;
 
     void SetUp() override
     {
@@ -68,10 +68,10 @@ TEST_F(ReportFurnitureTest, ReportsComeInTheirFixedOrderEachOnANewPage)
         {false, false, false, false, true, {}},
     };
     for (const auto& c : cases) {
-        options.summaryReport = c.s;
-        options.detailedReport = c.d;
-        options.itemizedReport = c.i;
-        options.projectQuote = c.q;
+        options.summary = c.s;
+        options.detailed = c.d;
+        options.itemized = c.i;
+        options.quote = c.q;
         dv::ReportPrinted = false;
         dv::PrintReports(options, c.includeQuote);
         EXPECT_TRUE(dv::ReportPrinted);
@@ -88,8 +88,8 @@ TEST_F(ReportFurnitureTest, ReportsComeInTheirFixedOrderEachOnANewPage)
 
 TEST_F(ReportFurnitureTest, ItemizedAloneHasNoProjectBlock)
 {
-    options.summaryReport = options.detailedReport = false;
-    options.itemizedReport = true;
+    options.summary = options.detailed = false;
+    options.itemized = true;
     dv::PrintReports(options, false);
     EXPECT_FALSE(allTexts().contains(QStringLiteral("Project Information:")));
 }
@@ -118,7 +118,7 @@ TEST_F(ReportFurnitureTest, FooterCarriesNameVersionTimeAndRunningPageNumbers)
 
 TEST_F(ReportFurnitureTest, TitlesAtHalfAnInchInSixteenPointBoldThenEightPoint)
 {
-    options.detailedReport = false;
+    options.detailed = false;
     dv::PrintReports(options, false);
     const PrintItem* title = item(QStringLiteral("Ostrel Dorvane - Summary Report"));
     ASSERT_TRUE(title);
@@ -137,7 +137,7 @@ TEST_F(ReportFurnitureTest, ProjectBlockWithTheDatesAndTheOperatorFile)
                        QStringLiteral("Address: 12 Main St"), QStringLiteral("City: Springfield"),
                        QStringLiteral("State: IL"), QStringLiteral("Zip: 62701"), QStringLiteral("Phone: 5551234567"),
                        QStringLiteral("Fax: 555-123-4567"), QStringLiteral("Email: jane@example.com")});
-    options.detailedReport = false;
+    options.detailed = false;
     options.blueprintDate = true;  // ticked but empty: no line
     dv::PrintReports(options, false);
     const QStringList texts = allTexts();
@@ -164,10 +164,10 @@ TEST_F(ReportFurnitureTest, ProjectBlockWithTheDatesAndTheOperatorFile)
 TEST_F(ReportFurnitureTest, ShortOrMissingOperatorFileNeverStopsTheReport)
 {
     writeOperatorFile({QStringLiteral("Company: Ostrel Lumber Yard"), QStringLiteral("Contact: Jane Doe")});
-    options.detailedReport = false;
+    options.detailed = false;
     options.expirationDate = false;
     options.blueprintDate = true;
-    options.blueprintDateText = QStringLiteral("Rev. C, 11/02/2026");
+    options.blueprintDateValue = QStringLiteral("Rev. C, 11/02/2026");
     dv::PrintReports(options, false);
     QStringList texts = allTexts();
     qsizetype from = texts.indexOf(QStringLiteral("Customer Name: Bob's Building"));
