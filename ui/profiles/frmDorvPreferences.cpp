@@ -148,26 +148,27 @@ QWidget* frmDorvPreferences::buildComponentPage()
                     Frame1);
     Label17->setWordWrap(true);
 
+    // Two columns of members, each headed "Products" above its combos.
     auto* grid = new QGridLayout(Frame1);
     grid->addWidget(Label1, 0, 1);
+    grid->addWidget(Label2, 0, 3);
     const std::pair<QCheckBox*, DataCombo*> rows[] = {{chkCripples, cboCrippleProducts},
                                                        {chkBlocking, cboBlockingProducts},
                                                        {chkPlates, cboPlateProducts},
                                                        {chkTrimmers, cboTrimmerProducts},
                                                        {chkSheathing, cboSheathingProducts}};
-    int r = 1;
-    for (const auto& [check, combo] : rows) {
-        grid->addWidget(check, r, 0);
-        grid->addWidget(combo, r, 1);
+    for (int i = 0; i < 5; ++i) {
+        const int row = 1 + i % 3;
+        const int column = i < 3 ? 0 : 2;
+        grid->addWidget(rows[i].first, row, column);
+        grid->addWidget(rows[i].second, row, column + 1);
         // A member left out has no product to choose.
-        combo->setEnabled(false);
-        ++r;
+        rows[i].second->setEnabled(false);
     }
-    // The second caption heads the sheathing products, which name panels.
-    grid->addWidget(Label2, r, 1);
-    grid->addWidget(Label17, r + 1, 0, 1, 2);
+    grid->addWidget(Label17, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(r + 2, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(5, 1);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Frame1);
