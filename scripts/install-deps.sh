@@ -11,3 +11,5 @@ apt-get install -y --no-install-recommends \
   libgtest-dev libbenchmark-dev \
   xvfb xauth \
   fonts-liberation2 poppler-utils locales
+# A comma-decimal locale for the tests that save numbers under one.
+localedef -i de_DE -f UTF-8 de_DE.UTF-8

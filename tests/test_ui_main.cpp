@@ -11,6 +11,7 @@
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/frmDorvPlzWait.h"
+#include "ui/profiles/frmDorvPreferences.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -85,6 +86,22 @@ protected:
     }
     void openProjectFile(const QString& path) override { opened << path; }
     void saveProjectFile(const QString& path) override { saved << path; }
+    // The preferences window's questions come to this window's queue.
+    dv::frmDorvPreferences* createPreferencesWindow() override
+    {
+        class Answered : public dv::frmDorvPreferences {
+        public:
+            Answered(TestWindow* owner) : frmDorvPreferences(owner->cboCustomerProfile), owner_(owner) {}
+            MsgResult messageBox(const QString& text, const QString& title, MsgButtons buttons, dv::MsgIcon icon) override
+            {
+                return owner_->messageBox(text, title, buttons, icon);
+            }
+
+        private:
+            TestWindow* owner_;
+        };
+        return new Answered(this);
+    }
     void runCompare() override
     {
         if (duringCompare)
@@ -706,7 +723,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ProjectWindowTest, CloseAsksNothingUnloadsEveryWindowAndClosesTheDatabaseLast)
+TEST_F(ProjectWindowTest, CloseAsksOnlyThePreferencesQuestionUnloadsEveryWindowAndClosesTheDatabaseLast)
 {
     const bool quitOnLast = QApplication::quitOnLastWindowClosed();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -720,6 +737,10 @@ TEST_F(ProjectWindowTest, CloseAsksNothingUnloadsEveryWindowAndClosesTheDatabase
     QPointer<QWidget> exposure = w->exposureWindow();
     auto other = std::make_unique<WritesWhenClosed>();
     other->show();
+    // The preferences window closes with its question while the database
+    // is open; a Yes saves the profile it shows.
+    exec(QStringLiteral("UPDATE Customer_Profiles SET ZoneDoorFactor = 3 WHERE CustomerProfileID = 1"));
+    w->answers.push_back(MsgResult::Yes);
 
     auto messages = w->messages;
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -729,18 +750,20 @@ TEST_F(ProjectWindowTest, CloseAsksNothingUnloadsEveryWindowAndClosesTheDatabase
 
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(exposure.isNull());
-    EXPECT_TRUE(messages->empty());
+    ASSERT_EQ(messages->size(), 1u);
+    EXPECT_EQ(messages->front().title, QStringLiteral("Confirm Close"));
     EXPECT_FALSE(dv::hasProjectView());
     EXPECT_FALSE(dv::DbConnection.isOpen());
     EXPECT_TRUE(other->databaseOpenAtClose);
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(top->isVisible()) << top->metaObject()->className() << " " << top->windowTitle().toStdString();
 
-    // Nothing was saved anywhere; the project stays in the working tables
-    // until the next start empties them.
+    // The project stays in the working tables until the next start empties
+    // them; the profile was saved.
     dv::OpenDatabase();
     EXPECT_EQ(count(QStringLiteral("Project_Information")), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = 1")).toDouble(), 12.0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ZoneDoorFactor FROM Customer_Profiles WHERE CustomerProfileID = 1")).toDouble(), 0.0);
     QApplication::setQuitOnLastWindowClosed(quitOnLast);
 }
 

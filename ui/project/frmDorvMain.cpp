@@ -1,5 +1,6 @@
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/frmDorvMain_openings.h"
+#include "ui/profiles/frmDorvPreferences.h"
 #include "core/project_files.h"
 #include "core/app_state.h"
 #include "core/data_location.h"
@@ -155,6 +156,9 @@ frmDorvMain::~frmDorvMain()
     // The controls go after this body; what they signal while they go
     // (a page change, a box losing the focus) must not reach the window.
     tearingDown_ = true;
+    // The preferences window has no owner; it goes with the program.
+    if (preferences_)
+        delete preferences_.data();
     for (QObject* sender : std::initializer_list<QObject*>{SSTab1, SSTab2, grdWallSystemInformation})
         if (sender)
             disconnect(sender, nullptr, this, nullptr);
@@ -599,18 +603,25 @@ void frmDorvMain::openProjectFile(const QString& path) { OpenProjectFile(path); 
 
 void frmDorvMain::saveProjectFile(const QString& path) { SaveProjectFile(path); }
 
-// The preferences and the report options are windows of their own; until
-// they are part of the program a stand-in window shows in their place. There
-// is one of each; asking again brings it forward.
+// The preferences window is modeless and has no owner. There is one; asking
+// again brings it forward, and it loads only when it is created.
+frmDorvPreferences* frmDorvMain::createPreferencesWindow() { return new frmDorvPreferences(cboCustomerProfile); }
+
 void frmDorvMain::showPreferencesWindow()
 {
-    if (!preferences_)
-        preferences_ = new PendingWindow(appTitle() + QStringLiteral(" [Manage Customer Profiles]"), this);
+    if (!preferences_) {
+        frmDorvPreferences* window = createPreferencesWindow();
+        preferences_ = window;
+        window->Form_Load();
+    }
     preferences_->show();
     preferences_->raise();
     preferences_->activateWindow();
 }
 
+// The report options are a window of its own; until it is part of the
+// program a stand-in window shows in its place. There is one; asking again
+// brings it forward.
 void frmDorvMain::showPrintOptionsWindow()
 {
     if (!printOptions_)

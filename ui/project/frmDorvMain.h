@@ -31,6 +31,7 @@ class DataGrid;
 class TabControl;
 class WallOpeningsEditor;
 class frmDorvExposure;
+class frmDorvPreferences;
 class frmDorvPlzWait;
 
 class frmDorvMain : public QMainWindow, public ProjectView {
@@ -241,6 +242,8 @@ protected:
     // The copy dialog, modal: true when the user confirmed, with the new
     // name in newName. Tests replace it.
     virtual bool askCopyWall(const QString& existingWallName, QString& newName);
+    // The preferences window, not yet loaded. Tests answer its questions.
+    virtual frmDorvPreferences* createPreferencesWindow();
 
     void closeEvent(QCloseEvent* e) override;
     bool focusNextPrevChild(bool next) override;

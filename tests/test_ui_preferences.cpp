@@ -1,0 +1,530 @@
+// The preferences window: its load on the delivered data, the member lists,
+// the switch between profiles and the close with their questions, the input
+// rules and refusals of the number boxes, roof loads, window makers and
+// their costs, and a Compare priced with what was saved.
+#include "core/app_state.h"
+#include "core/wall_list.h"
+#include "engine/calculate.h"
+#include "platform/widgets/data_combo.h"
+#include "platform/widgets/data_grid.h"
+#include "platform/widgets/tab_control.h"
+#include "tests/test_support.h"
+#include "ui/profiles/frmDorvPreferences.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <clocale>
+#include <deque>
+#include <memory>
+
+namespace {
+
+using dv::DataCombo;
+using dv::MsgButtons;
+using dv::MsgResult;
+
+struct Message {
+    QString text, title;
+};
+
+class TestPreferences : public dv::frmDorvPreferences {
+public:
+    explicit TestPreferences(DataCombo* projectList) : frmDorvPreferences(projectList)
+    {
+        // Kept after a close, so the test can look at it.
+        setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    std::vector<Message> messages;
+    std::deque<MsgResult> answers;  // No when empty
+    int managerOpened = 0, gridFilled = 0;
+    std::vector<int> edited;
+    std::function<void()> duringManager;
+
+    MsgResult messageBox(const QString& text, const QString& title, MsgButtons buttons, dv::MsgIcon) override
+    {
+        messages.push_back({text, title});
+        if (!answers.empty()) {
+            const MsgResult r = answers.front();
+            answers.pop_front();
+            return r;
+        }
+        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    }
+
+protected:
+    void openProfileManager() override
+    {
+        ++managerOpened;
+        if (duringManager)
+            duringManager();
+    }
+    void fillProductsGrid() override { ++gridFilled; }
+    void editProduct(int row) override { edited.push_back(row); }
+};
+
+QString formatMessage(const char* label)
+{
+    return QStringLiteral("Please check your '") + QLatin1String(label)
+           + QStringLiteral("' input for proper formatting.  You must format your input as a number.");
+}
+
+bool pick(DataCombo* combo, const QString& text)
+{
+    for (int r = 0; r < combo->rows(); ++r)
+        if (combo->rowValue(r, 1) == text) {
+            emit combo->activated(r);
+            return true;
+        }
+    return false;
+}
+
+void leave(QLineEdit* box)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(box, &out);
+}
+
+class PreferencesTest : public dvtest::DbTest {
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        projectList = std::make_unique<DataCombo>(QStringList{QStringLiteral("ProfileID"), QStringLiteral("Name")}, 1);
+        open();
+    }
+    void TearDown() override
+    {
+        w.reset();
+        projectList.reset();
+        DbTest::TearDown();
+    }
+    void open()
+    {
+        w = std::make_unique<TestPreferences>(projectList.get());
+        w->Form_Load();
+    }
+    // A copy of profile 1 under another ID, with some settings changed.
+    void addProfile(int id, const QString& name, const QString& set)
+    {
+        exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName, Markup, DeliveryCharge) "
+                            "VALUES (%1, %2, 0, 0)").arg(id).arg(dv::sqlQuote(name)));
+        exec(QStringLiteral("INSERT INTO Customer_Profiles SELECT * FROM Customer_Profiles WHERE CustomerProfileID = 1"));
+        exec(QStringLiteral("UPDATE Customer_Profiles SET CustomerProfileID = %1, %2 WHERE rowid = last_insert_rowid()")
+                 .arg(id).arg(set));
+    }
+    QString profileField(const QString& field, int id = 1)
+    {
+        return scalar(QStringLiteral("SELECT %1 FROM Customer_Profiles WHERE CustomerProfileID = %2").arg(field).arg(id))
+            .toText();
+    }
+    QString profileRow(int id = 1)
+    {
+        dv::Recordset rs = dv::DbConnection.query(
+            QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = %1").arg(id));
+        QStringList f;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            f << rs.field(i).toText();
+        return f.join(QLatin1Char('|'));
+    }
+    QString roofLoads(int id)
+    {
+        return scalar(QStringLiteral("SELECT RoofLL || '/' || RoofDL FROM Roof_Loading WHERE ID = %1").arg(id)).toText();
+    }
+    void type(QLineEdit* box, const QString& text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    QStringList titles()
+    {
+        QStringList t;
+        for (const Message& m : w->messages)
+            t << m.title;
+        return t;
+    }
+
+    std::unique_ptr<DataCombo> projectList;
+    std::unique_ptr<TestPreferences> w;
+};
+
+}  // namespace
+
+TEST_F(PreferencesTest, LoadsDefaultWithItsValuesOnTheDeliveredData)
+{
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Dorvane [Manage Customer Profiles]"));
+    EXPECT_TRUE(w->cmdSaveProfile->isHidden());
+    EXPECT_FALSE(w->cmdProfileManager->isHidden());
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
+    EXPECT_EQ(w->shownProfileID(), 1);
+    ASSERT_EQ(projectList->rows(), 1);
+    EXPECT_EQ(projectList->rowValue(0, 1), QStringLiteral("Default"));
+    EXPECT_EQ(w->gridFilled, 1);
+
+    for (QCheckBox* c : {w->chkCripples, w->chkBlocking, w->chkPlates, w->chkTrimmers, w->chkSheathing, w->chk12oc,
+                         w->chk16oc, w->chk24oc})
+        EXPECT_TRUE(c->isChecked()) << c->objectName().toStdString();
+    EXPECT_TRUE(w->cboBlockingProducts->isEnabled());
+    EXPECT_EQ(w->cboCrippleProducts->text(), QStringLiteral("SPF No.2 Stud"));
+    EXPECT_EQ(w->cboPlateProducts->text(), QStringLiteral("LSL Framing"));
+    EXPECT_EQ(w->cboPlateProducts->columnValue(0), QStringLiteral("10"));
+    EXPECT_EQ(w->cboSheathingProducts->text(), QStringLiteral("4'x8' OSB Sheathing"));
+    EXPECT_EQ(w->cboWindSpeed->text(), QStringLiteral("90 mph"));
+    EXPECT_EQ(w->cboWindSpeed->rows(), 4);
+    EXPECT_EQ(w->cboWindSpeed->rowValue(2, 1), QStringLiteral("110 mph (hp)"));
+    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("45"));
+    EXPECT_EQ(w->txt2x8Labor->text(), QStringLiteral("0.75"));
+    EXPECT_EQ(w->cboWindowMfrName->text(), QStringLiteral("Brightwater Windows"));
+    EXPECT_EQ(w->CurrentMfrID, 1);
+    EXPECT_EQ(w->txt2x10Materials->text(), QStringLiteral("150"));
+    EXPECT_TRUE(w->optJambXMethod2->isChecked());
+    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Missouri (30/15)"));
+    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("30"));
+    EXPECT_EQ(w->txtRoofDL->text(), QStringLiteral("15"));
+    EXPECT_EQ(w->cboRoofLoading->rowValue(0, 1), QStringLiteral("Alabama (20/10)"));
+    EXPECT_EQ(w->cboWindowMfrName->rowValue(3, 1), QStringLiteral("Tamarack Door and Window"));
+    // One product per group: blocking from the stud and framing groups.
+    ASSERT_EQ(w->cboBlockingProducts->rows(), 2);
+    EXPECT_EQ(w->cboBlockingProducts->rowValue(1, 0), QStringLiteral("10"));
+    EXPECT_EQ(w->RoofLoadingChanged, 0);
+    EXPECT_FALSE(w->MaterialsChanged);
+}
+
+TEST_F(PreferencesTest, MemberListsShowTheFirstProductOfEachGroupInTheOrderTheGroupsAreMet)
+{
+    exec(QStringLiteral("UPDATE Products SET UseForBlocking = -1 WHERE ProductID IN (4, 13)"));
+    exec(QStringLiteral("UPDATE Products SET ProductGroupID = 12 WHERE ProductID = 1"));
+    exec(QStringLiteral("UPDATE Products SET UseForSheathing = 0"));
+    open();
+    QStringList ids;
+    for (int r = 0; r < w->cboBlockingProducts->rows(); ++r)
+        ids << w->cboBlockingProducts->rowValue(r, 0);
+    EXPECT_EQ(ids, (QStringList{"1", "2", "4", "10", "13"}));
+    EXPECT_EQ(w->cboSheathingProducts->rows(), 0);
+    EXPECT_EQ(w->cboPlateProducts->rows(), 1);
+}
+
+TEST_F(PreferencesTest, IncludeBoxesEnableTheirProductsAndSelectAllSetsTheSpacings)
+{
+    exec(QStringLiteral("UPDATE Customer_Profiles SET IncludeBlocking = 0, IncludeSheathing = -1, Spacing16oc = 0"));
+    open();
+    EXPECT_FALSE(w->cboBlockingProducts->isEnabled());
+    EXPECT_FALSE(w->chkSheathing->isChecked());  // only 1 includes a member
+    EXPECT_TRUE(w->cboCrippleProducts->isEnabled());
+    w->chkBlocking->click();
+    EXPECT_TRUE(w->cboBlockingProducts->isEnabled());
+    w->chkCripples->click();
+    EXPECT_FALSE(w->cboCrippleProducts->isEnabled());
+
+    w->chkSelectAll->click();
+    EXPECT_TRUE(w->chk12oc->isChecked() && w->chk16oc->isChecked() && w->chk24oc->isChecked());
+    w->chk16oc->click();
+    EXPECT_TRUE(w->chkSelectAll->isChecked());
+    w->SaveProfileSettings(1);
+    EXPECT_EQ(profileField(QStringLiteral("IncludeCripples")), QStringLiteral("0"));
+    EXPECT_EQ(profileField(QStringLiteral("IncludeBlocking")), QStringLiteral("1"));
+    EXPECT_EQ(profileField(QStringLiteral("IncludeSheathing")), QStringLiteral("0"));
+    EXPECT_EQ(profileField(QStringLiteral("Spacing16oc")), QStringLiteral("0"));
+    EXPECT_EQ(profileField(QStringLiteral("Spacing24oc")), QStringLiteral("1"));
+}
+
+TEST_F(PreferencesTest, SwitchingAsksOnlyWhenLeavingAnotherProfileAndSavesItOnYes)
+{
+    addProfile(2, QStringLiteral("Builder"),
+               QStringLiteral("WindSpeed = 110, JambMethod = 0, IncludeBlocking = 0, LaborRate = 30, MfrID = 2, "
+                              "MfrName = 'Kestrel Window Works', RoofLoadingID = 5"));
+    w->FillCustomerProfileLists();
+    type(w->txtLaborRate, QStringLiteral("99"));
+    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+    EXPECT_TRUE(w->messages.empty());  // edits of "Default" are not offered
+    EXPECT_EQ(profileField(QStringLiteral("LaborRate")), QStringLiteral("45"));
+    EXPECT_EQ(w->shownProfileID(), 2);
+    EXPECT_EQ(w->cboWindSpeed->text(), QStringLiteral("110 mph"));
+    EXPECT_EQ(w->cboWindSpeed->columnValue(0), QStringLiteral("110"));
+    EXPECT_TRUE(w->optJambXMethod2->isChecked());
+    EXPECT_FALSE(w->cboBlockingProducts->isEnabled());
+    EXPECT_EQ(w->txt2x8Materials->text(), QStringLiteral("105"));
+    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Georgia (20/15)"));
+    EXPECT_EQ(w->gridFilled, 2);
+
+    struct Case {
+        MsgResult answer;
+        const char* typed;
+        const char* stored;
+    } cases[] = {{MsgResult::Yes, "33", "33"}, {MsgResult::No, "44", "33"}};
+    for (const Case& c : cases) {
+        w->messages.clear();
+        type(w->txtLaborRate, QString::fromLatin1(c.typed));
+        w->answers = {c.answer};
+        ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Default")));
+        ASSERT_EQ(titles(), QStringList{QStringLiteral("Confirm Changes")});
+        EXPECT_EQ(profileField(QStringLiteral("LaborRate"), 2), QLatin1String(c.stored));
+        EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("45"));
+        ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+    }
+    // Picking the shown profile again asks nothing and reloads it.
+    EXPECT_EQ(profileField(QStringLiteral("JambMethod"), 2), QStringLiteral("2"));
+    w->messages.clear();
+    type(w->txtLaborRate, QStringLiteral("77"));
+    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("33"));
+}
+
+TEST_F(PreferencesTest, AProfileThatCannotBeLoadedPutsTheComboBackAndKeepsTheControls)
+{
+    exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName) VALUES (3, 'No settings')"));
+    w->FillCustomerProfileLists();
+    type(w->txtLaborRate, QStringLiteral("12"));
+    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("No settings")));
+    ASSERT_EQ(w->messages.size(), 1u);
+    EXPECT_TRUE(w->messages[0].text.startsWith(QStringLiteral("Error 3021")));
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
+    EXPECT_EQ(w->cboCustomerProfile->columnValue(0), QStringLiteral("1"));
+    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("12"));
+}
+
+TEST_F(PreferencesTest, ASaveThatChangesNoRowIsAnError)
+{
+    EXPECT_THROW(w->SaveProfileSettings(3), dv::AppError);
+    EXPECT_EQ(count(QStringLiteral("Customer_Profiles")), 1);
+}
+
+TEST_F(PreferencesTest, CloseYesSavesTheShownProfileAndEmptiesTheComparisonNoChangesNothing)
+{
+    for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+        view.comparisonRows = {{QStringLiteral("1"), QStringLiteral("Wall")}};
+        type(w->txtLaborRate, QStringLiteral("50"));
+        exec(QStringLiteral("UPDATE Customer_Profiles SET ZoneCornerFactor = 4"));
+        w->answers = {answer};
+        w->close();
+        ASSERT_EQ(titles(), QStringList{QStringLiteral("Confirm Close")});
+        const bool yes = answer == MsgResult::Yes;
+        EXPECT_EQ(profileField(QStringLiteral("LaborRate")), yes ? QStringLiteral("50") : QStringLiteral("45"));
+        EXPECT_EQ(profileField(QStringLiteral("ZoneCornerFactor")), yes ? QStringLiteral("0") : QStringLiteral("4"));
+        EXPECT_EQ(view.comparisonRowCount(), yes ? 0 : 1);
+        open();
+    }
+}
+
+TEST_F(PreferencesTest, RefusedNumbersShowTheirMessagesInOrderAndAreNeverStored)
+{
+    const QString before = profileRow();
+    w->RoofLoadingChanged = 1;
+    w->txtRoofLL->setText(QStringLiteral("1.2.3"));
+    w->txtRoofDL->setText(QString());
+    w->txtLaborRate->setText(QStringLiteral("."));
+    w->txt2x6Labor->setText(QString());  // no time: allowed
+    w->txt2x8Labor->setText(QStringLiteral("12.5.1"));
+    w->txt2x10Labor->setText(QStringLiteral("12.5"));
+    w->txt2x8Materials->setText(QStringLiteral("99999999999999999"));  // beyond the money range
+    w->txt2x10Materials->setText(QString());
+    w->SaveProfileSettings(1);
+    QStringList texts;
+    for (const Message& m : w->messages) {
+        texts << m.text;
+        EXPECT_EQ(m.title, QStringLiteral("Improper Input Format"));
+    }
+    EXPECT_EQ(texts, (QStringList{formatMessage("Roof Snow Load (psf)"), formatMessage("Roof Dead Load (psf)"),
+                                  formatMessage("Labor ($/Per Hour)"), formatMessage("Time (Hr/Opening) - 2x8 Wall"),
+                                  formatMessage("Materials ($ Adder) - 2x8 Wall"),
+                                  formatMessage("Materials ($ Adder) - 2x10 Wall")}));
+    EXPECT_EQ(profileRow(), before);
+    EXPECT_EQ(roofLoads(1), QStringLiteral("30.0/15.0"));
+    EXPECT_EQ(w->RoofLoadingChanged, 1);
+    EXPECT_EQ(w->txt2x8Labor->text(), QStringLiteral("12.5.1"));  // left as typed
+}
+
+TEST_F(PreferencesTest, LeavingABoxWarnsOfASecondPointAndCutsLongText)
+{
+    struct Case {
+        const char* text;
+        bool warned;
+    } cases[] = {{"1.2.5", true}, {"12.5", false}, {"", false}};
+    for (const Case& c : cases) {
+        w->messages.clear();
+        w->txtLaborRate->setText(QString::fromLatin1(c.text));
+        leave(w->txtLaborRate);
+        EXPECT_EQ(w->messages.size(), c.warned ? 1u : 0u) << c.text;
+        EXPECT_EQ(w->txtLaborRate->text(), QString::fromLatin1(c.text));
+    }
+    EXPECT_EQ(w->messages.size(), 0u);
+    w->txt2x6Materials->setText(QStringLiteral("1.2.5"));
+    leave(w->txt2x6Materials);
+    ASSERT_EQ(w->messages.size(), 1u);
+    EXPECT_EQ(w->messages[0].text, formatMessage("Materials ($ Adder) - 2x6 Wall"));
+    w->txtNewMfrName->setText(QString(300, QLatin1Char('x')));
+    leave(w->txtNewMfrName);
+    EXPECT_EQ(w->txtNewMfrName->text().size(), 255);
+}
+
+TEST_F(PreferencesTest, EveryEditOfALoadOrCostBoxMarksItTypedPastedOrDeleted)
+{
+    QTest::keyClick(w->txtRoofLL, Qt::Key_A);
+    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("30"));
+    EXPECT_EQ(w->RoofLoadingChanged, 1);
+
+    QTest::keyClick(w->txt2x6Materials, Qt::Key_End);
+    EXPECT_FALSE(w->MaterialsChanged);
+    QTest::keyClick(w->txt2x6Materials, Qt::Key_Home);
+    QTest::keyClick(w->txt2x6Materials, Qt::Key_Delete);
+    EXPECT_EQ(w->txt2x6Materials->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w->MaterialsChanged);
+    w->MaterialsChanged = false;
+    QGuiApplication::clipboard()->setText(QStringLiteral("7a.5"));
+    QTest::keySequence(w->txt2x8Materials, QKeySequence::Paste);
+    EXPECT_TRUE(w->MaterialsChanged);
+    EXPECT_TRUE(w->txt2x8Materials->text().contains(QStringLiteral("7.5")));
+}
+
+TEST_F(PreferencesTest, RoofLoadsAreWrittenOnlyAfterAnEditAndToTheChosenState)
+{
+    ASSERT_TRUE(pick(w->cboRoofLoading, QStringLiteral("Texas (20/15)")));
+    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("20"));
+    EXPECT_EQ(w->RoofLoadingChanged, 0);
+    w->SaveProfileSettings(1);
+    EXPECT_EQ(profileField(QStringLiteral("RoofLoadingID")), QStringLiteral("6"));
+    EXPECT_EQ(roofLoads(6), QStringLiteral("20.0/15.0"));
+
+    view.comparisonRows = {{QStringLiteral("1")}};
+    type(w->txtRoofLL, QStringLiteral("25.5"));
+    EXPECT_EQ(w->RoofLoadingChanged, 1);
+    w->SaveProfileSettings(1);
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(roofLoads(6), QStringLiteral("25.5/15.0"));
+    EXPECT_EQ(roofLoads(1), QStringLiteral("30.0/15.0"));
+    EXPECT_EQ(w->RoofLoadingChanged, 0);
+    EXPECT_EQ(view.comparisonRowCount(), 0);
+}
+
+TEST_F(PreferencesTest, ALoadingOrProductThatIsGoneClearsItsControlAndTheSaveKeepsTheStoredValue)
+{
+    exec(QStringLiteral("UPDATE Customer_Profiles SET RoofLoadingID = 99, CrippleProductID = 98, MfrID = 97"));
+    open();
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(w->cboRoofLoading->text(), QString());
+    EXPECT_EQ(w->txtRoofLL->text(), QString());
+    EXPECT_EQ(w->cboCrippleProducts->columnValue(0), QString());
+    EXPECT_EQ(w->cboWindowMfrName->text(), QString());
+    EXPECT_EQ(w->CurrentMfrID, 0);
+    w->SaveProfileSettings(1);
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(profileField(QStringLiteral("RoofLoadingID")), QStringLiteral("99"));
+    EXPECT_EQ(profileField(QStringLiteral("CrippleProductID")), QStringLiteral("98"));
+    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QStringLiteral("97"));
+    EXPECT_EQ(profileField(QStringLiteral("Jamb2x6M")), QStringLiteral("50"));
+}
+
+TEST_F(PreferencesTest, AMakerWithAnApostropheIsAddedListedAndSavedWithTheProfile)
+{
+    w->txtNewMfrName->setText(QStringLiteral("  O'Hara Windows "));
+    w->cmdAddMfrName->click();
+    EXPECT_EQ(w->txtNewMfrName->text(), QString());
+    const int id = scalar(QStringLiteral("SELECT MAX(ID) FROM Window_Manufacturer")).toInt32();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT MfrName || '/' || Material2x6 || '/' || Material2x8 || '/' || Material2x10 "
+                                    "FROM Window_Manufacturer WHERE ID = %1").arg(id)).toText(),
+              QStringLiteral("O`Hara Windows/50/100/150"));
+    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("O'Hara Windows")));
+    EXPECT_EQ(w->CurrentMfrID, id);
+    EXPECT_EQ(w->txt2x10Materials->text(), QStringLiteral("150"));
+    w->SaveProfileSettings(1);
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(profileField(QStringLiteral("MfrName")), QStringLiteral("O`Hara Windows"));
+    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QString::number(id));
+    // A blank name adds nothing.
+    w->txtNewMfrName->setText(QStringLiteral("   "));
+    w->cmdAddMfrName->click();
+    EXPECT_EQ(count(QStringLiteral("Window_Manufacturer")), 5);
+}
+
+TEST_F(PreferencesTest, EditedCostsAreOfferedOnATabChangeAMakerPickASwitchAndTheClose)
+{
+    type(w->txt2x8Materials, QStringLiteral("120"));
+    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage);
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 100.0);
+    w->answers = {MsgResult::Yes};
+    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage);
+    EXPECT_EQ(w->messages.size(), 2u);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 120.0);
+    EXPECT_FALSE(w->MaterialsChanged);
+    EXPECT_EQ(w->cboWindowMfrName->rowValue(0, 3), QStringLiteral("120"));
+
+    // Another maker: the old maker's costs are offered first.
+    w->messages.clear();
+    type(w->txt2x6Materials, QStringLiteral("51"));
+    w->answers = {MsgResult::Yes};
+    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("Northfield Glazing")));
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x6 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 51.0);
+    EXPECT_EQ(w->txt2x6Materials->text(), QStringLiteral("45"));
+    w->messages.clear();
+    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("Northfield Glazing")));
+    EXPECT_TRUE(w->messages.empty());
+
+    // The close offers them before it saves the profile.
+    type(w->txt2x10Materials, QStringLiteral("141"));
+    w->answers = {MsgResult::Yes, MsgResult::Yes};
+    w->close();
+    EXPECT_EQ(titles(), (QStringList{QStringLiteral("Confirm Close"), QStringLiteral("Confirm Save")}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x10 FROM Window_Manufacturer WHERE ID = 3")).toDouble(), 141.0);
+    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QStringLiteral("3"));
+    EXPECT_EQ(profileField(QStringLiteral("Jamb2x10M")), QStringLiteral("141"));
+}
+
+TEST_F(PreferencesTest, TheProfileManagerButtonRefillsBothListsAndTheGridSeamsAreCalled)
+{
+    w->duringManager = [this] { addProfile(2, QStringLiteral("New"), QStringLiteral("WindSpeed = 100")); };
+    w->cmdProfileManager->click();
+    EXPECT_EQ(w->managerOpened, 1);
+    EXPECT_EQ(w->cboCustomerProfile->rows(), 2);
+    EXPECT_EQ(projectList->rowValue(1, 1), QStringLiteral("New"));
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
+    emit w->grdProducts->rowDoubleClicked(4);
+    EXPECT_EQ(w->edited, std::vector<int>{4});
+}
+
+TEST_F(PreferencesTest, ACompareRunsWithTheSavedProfile)
+{
+    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
+    addOpening(1, 1, QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("NA"));
+    dv::RefreshWallSystemGrid();
+    // Method 2: the maker's cost and the builder's labour per header.
+    type(w->txtLaborRate, QStringLiteral("60"));
+    type(w->txt2x6Labor, QStringLiteral("0.25"));
+    w->SaveProfileSettings(1);
+    ASSERT_TRUE(w->messages.empty());
+    dv::RunCompare();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT \"6JambX\" FROM Project_Information WHERE ID = 1")).toDouble(), 65.0);
+    w->optJambXMethod1->setChecked(true);
+    w->SaveProfileSettings(1);
+    dv::RunCompare();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT \"6JambX\" FROM Project_Information WHERE ID = 1")).toDouble(), 50.0);
+    EXPECT_EQ(view.comparisonRowCount(), 1);
+}
+
+TEST_F(PreferencesTest, NumbersAreSavedAndReadInCNotationUnderACommaLocale)
+{
+    const std::string oldLocale = std::setlocale(LC_NUMERIC, nullptr);
+    const QLocale oldDefault;
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    type(w->txtLaborRate, QStringLiteral("12.5"));
+    type(w->txtRoofLL, QStringLiteral("32.5"));
+    type(w->txt2x6Materials, QStringLiteral("50.25"));
+    w->SaveProfileSettings(1);
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LaborRate FROM Customer_Profiles")).toDouble(), 12.5);
+    EXPECT_EQ(roofLoads(1), QStringLiteral("32.5/15.0"));
+    open();
+    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Missouri (32.5/15)"));
+    std::setlocale(LC_NUMERIC, oldLocale.c_str());
+    QLocale::setDefault(oldDefault);
+}
