@@ -3,8 +3,10 @@
 // rules and refusals of the number boxes, roof loads, window makers and
 // their costs, and a Compare priced with what was saved.
 #include "core/app_state.h"
+#include "core/profiles.h"
 #include "core/wall_list.h"
 #include "engine/calculate.h"
+#include "platform/money.h"
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
@@ -488,6 +490,37 @@ TEST_F(PreferencesTest, TheProfileManagerButtonRefillsBothListsAndTheGridSeamsAr
     EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
     emit w->grdProducts->rowDoubleClicked(4);
     EXPECT_EQ(w->edited, std::vector<int>{4});
+}
+
+TEST_F(PreferencesTest, AfterTheManagerTheShownProfileFollowsItsRenameOrRemoval)
+{
+    const int id = dv::AddProfile(QStringLiteral("Smith"), 0, dv::Money());
+    w->cmdProfileManager->click();
+    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Smith")));
+    ASSERT_EQ(w->shownProfileID(), id);
+    w->duringManager = [id] { dv::UpdateProfile(id, QStringLiteral("Smith`s"), 0, dv::Money()); };
+    w->cmdProfileManager->click();
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith's"));
+    EXPECT_EQ(w->shownProfileID(), id);
+    w->duringManager = [id] { dv::RemoveProfile(id); };
+    w->cmdProfileManager->click();
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
+    EXPECT_EQ(w->shownProfileID(), 1);
+    EXPECT_TRUE(w->messages.empty());
+}
+
+TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPrices)
+{
+    // The real grid fill, not the test's counter.
+    struct RealGrid : TestPreferences {
+        using TestPreferences::TestPreferences;
+        void fillProductsGrid() override { frmDorvPreferences::fillProductsGrid(); }
+    };
+    exec(QStringLiteral("UPDATE Product_Pricing SET Product1 = 9.5 WHERE CustomerProfileID = 1"));
+    w = std::make_unique<RealGrid>(projectList.get());
+    w->Form_Load();
+    ASSERT_EQ(w->grdProducts->rows(), 24);
+    EXPECT_EQ(w->grdProducts->cellText(0, 2), QStringLiteral("9.50"));
 }
 
 TEST_F(PreferencesTest, ACompareRunsWithTheSavedProfile)

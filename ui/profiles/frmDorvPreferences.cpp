@@ -2,6 +2,8 @@
 
 #include "core/app_state.h"
 #include "core/input_filters.h"
+#include "core/profiles.h"
+#include "core/sql_literals.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
 #include "platform/numbers.h"
@@ -10,7 +12,9 @@
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
 #include "platform/widgets/tab_control.h"
+#include "ui/profiles/frmDorvProfileManager.h"
 #include "ui/profiles/number_text.h"
+#include "ui/profiles/products_grid.h"
 #include "ui/project/app_info.h"
 
 #include <QCheckBox>
@@ -249,10 +253,7 @@ QWidget* frmDorvPreferences::buildProductPage()
 {
     auto* page = new QWidget;
     Frame3 = frame("Frame3", QStringLiteral("Product Options"), page);
-    grdProducts = new DataGrid({QStringLiteral("ID"), QStringLiteral("Product Name"),
-                                QStringLiteral("LF Price (SF if Panel)"), QStringLiteral("Dealer Inventory"),
-                                QStringLiteral("RowID")},
-                               Frame3);
+    grdProducts = new DataGrid(ProductsGridCaptions(), Frame3);
     grdProducts->setObjectName(QStringLiteral("grdProducts"));
     grdProducts->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdProducts->horizontalHeader()->setStretchLastSection(false);
@@ -592,16 +593,58 @@ void frmDorvPreferences::cmdProfileManager_Click()
     guard([this] {
         openProfileManager();
         FillCustomerProfileLists();
+        followProfileList();
+        if (hasProjectView())
+            AfterProfilesChanged(projectView());
     });
+}
+
+void frmDorvPreferences::followProfileList()
+{
+    // A profile removed in the manager can't be shown or saved any more: the
+    // window goes back to "Default". A renamed one shows its new name.
+    if (shownProfileID_ == 0)
+        return;
+    PreparedStatement st =
+        DbConnection.prepare(QStringLiteral("SELECT CustomerProfileName FROM Customer_ProfileID WHERE ID = ?"));
+    st.bind(1, static_cast<long long>(shownProfileID_));
+    Recordset rs = DbConnection.query(st);
+    if (rs.eof()) {
+        cboCustomerProfile->setColumnValue(0, QStringLiteral("1"));
+        cboCustomerProfile->setColumnValue(1, QStringLiteral("Default"));
+        cboCustomerProfile->setText(QStringLiteral("Default"));
+        try {
+            LoadProfileSettings();
+            fillProductsGrid();
+            LoadRoofLoadingList();
+        } catch (...) {
+            putProfileComboBack();
+            throw;
+        }
+        return;
+    }
+    const QString name = RestoreQuotes(rs.field(0).toText());
+    shownProfileName_ = name;
+    cboCustomerProfile->setColumnValue(1, name);
+    cboCustomerProfile->setText(name);
 }
 
 void frmDorvPreferences::SSTab1_Click(int) { guard([this] { SaveWindowManufacturerMaterials(); }); }
 
 void frmDorvPreferences::grdProducts_DblClick(int row) { guard([this, row] { editProduct(row); }); }
 
-void frmDorvPreferences::openProfileManager() {}
-void frmDorvPreferences::fillProductsGrid() {}
-void frmDorvPreferences::editProduct(int) {}
+void frmDorvPreferences::openProfileManager()
+{
+    frmDorvProfileManager manager(this);
+    manager.exec();
+}
+
+void frmDorvPreferences::fillProductsGrid() { FillProductsGrid(*grdProducts, shownProfileID_); }
+
+void frmDorvPreferences::editProduct(int row)
+{
+    EditProductAt(this, *grdProducts, shownProfileID_, row, [this] { fillProductsGrid(); });
+}
 
 void frmDorvPreferences::profileDataChanged(std::int16_t profileID)
 {

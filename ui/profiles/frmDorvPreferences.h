@@ -167,6 +167,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void followProfileList();
     void buildLayout();
     QWidget* buildComponentPage();
     QWidget* buildGeneralPage();
