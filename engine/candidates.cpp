@@ -6,27 +6,31 @@
 
 namespace dv {
 
-bool fieldAtLeast(const Value& field, double bound)
+CapacityField::CapacityField(const Value& v) : value(v)
 {
-    if (field.isNull())
-        return false;
-    if (field.type() == Value::Type::Text)
-        return true;
-    return field.toDouble() >= bound;
+    if (v.isNull())
+        kind = Kind::Null;
+    else if (v.type() == Value::Type::Text)
+        kind = Kind::Text;
+    else {
+        kind = Kind::Number;
+        number = v.toDouble();
+    }
 }
 
-bool fieldAtMost(const Value& field, double bound)
+bool fieldAtLeast(const CapacityField& field, double bound)
 {
-    if (field.isNull() || field.type() == Value::Type::Text)
-        return false;
-    return field.toDouble() <= bound;
+    return field.kind == CapacityField::Kind::Text || (field.kind == CapacityField::Kind::Number && field.number >= bound);
 }
 
-bool fieldEquals(const Value& field, double bound)
+bool fieldAtMost(const CapacityField& field, double bound)
 {
-    if (field.isNull() || field.type() == Value::Type::Text)
-        return false;
-    return field.toDouble() == bound;
+    return field.kind == CapacityField::Kind::Number && field.number <= bound;
+}
+
+bool fieldEquals(const CapacityField& field, double bound)
+{
+    return field.kind == CapacityField::Kind::Number && field.number == bound;
 }
 
 const QList<int>& ProductFacts::engineered(int wallThickness, const QString& member)
@@ -108,17 +112,17 @@ CapacityRows::CapacityRows(const char* table, const QStringList& fields)
         const double d = id.toDouble();
         if (d != std::nearbyint(d) || std::fabs(d) > 2147483647.0)
             continue;
-        std::vector<Value> row;
+        std::vector<CapacityField> row;
         row.reserve(static_cast<std::size_t>(n - 1));
         for (int i = 1; i < n; ++i)
-            row.push_back(rs.field(i));
+            row.emplace_back(rs.field(i));
         rows_[static_cast<int>(d)].push_back(std::move(row));
     }
 }
 
-const std::vector<std::vector<Value>>& CapacityRows::of(int productID) const
+const std::vector<std::vector<CapacityField>>& CapacityRows::of(int productID) const
 {
-    static const std::vector<std::vector<Value>> kNone;
+    static const std::vector<std::vector<CapacityField>> kNone;
     const auto it = rows_.find(productID);
     return it == rows_.end() ? kNone : it->second;
 }

@@ -17,12 +17,21 @@
 
 namespace dv {
 
-// Capacity tests on a field as read from the database, with the database's
-// own rules: a Null field passes no test, a text field counts as larger
-// than every number.
-bool fieldAtLeast(const Value& field, double bound);
-bool fieldAtMost(const Value& field, double bound);
-bool fieldEquals(const Value& field, double bound);
+// A field of a capacity row: the value as read, and what the capacity tests
+// compare.
+struct CapacityField {
+    explicit CapacityField(const Value& v);
+    enum class Kind { Null, Number, Text };
+    Value value;
+    Kind kind = Kind::Null;
+    double number = 0;
+};
+
+// Capacity tests on a field with the database's own rules: a Null field
+// passes no test, a text field counts as larger than every number.
+bool fieldAtLeast(const CapacityField& field, double bound);
+bool fieldAtMost(const CapacityField& field, double bound);
+bool fieldEquals(const CapacityField& field, double bound);
 
 // Product facts for one calculation step, each looked up on its first use
 // (so an error comes where the lookup itself would raise it).
@@ -61,10 +70,10 @@ public:
     // table and fields are fixed words of the caller.
     CapacityRows(const char* table, const QStringList& fields);
     // Rows whose ProductID equals the product, in database order.
-    const std::vector<std::vector<Value>>& of(int productID) const;
+    const std::vector<std::vector<CapacityField>>& of(int productID) const;
 
 private:
-    std::map<int, std::vector<std::vector<Value>>> rows_;
+    std::map<int, std::vector<std::vector<CapacityField>>> rows_;
 };
 
 // The cheapest candidate of each member: the first one offered is taken

@@ -132,11 +132,11 @@ std::vector<Solution> columnSolutions(const CapacityRows& rows, int productID, s
                                       double length, double axial)
 {
     std::vector<Solution> out;
-    for (const std::vector<Value>& r : rows.of(productID)) {
+    for (const std::vector<CapacityField>& r : rows.of(productID)) {
         // Deflection, PLF, MaxHeight, AxialLoad, Plies
         if (fieldEquals(r[0], deflection) && fieldAtLeast(r[1], plf) && fieldAtLeast(r[2], length)
             && fieldAtLeast(r[3], axial))
-            out.push_back({r[2].toDouble(), r[3].toDouble(), r[4].toInt16()});
+            out.push_back({r[2].value.toDouble(), r[3].value.toDouble(), r[4].value.toInt16()});
     }
     return out;
 }

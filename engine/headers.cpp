@@ -97,11 +97,11 @@ std::vector<Solution> headerSolutions(const CapacityRows& rows, int productID, d
                                       double openingWidth, int wallWidth, std::int32_t deflection, double lateralPLF)
 {
     std::vector<Solution> out;
-    for (const std::vector<Value>& r : rows.of(productID)) {
+    for (const std::vector<CapacityField>& r : rows.of(productID)) {
         // VerticalPLF, MaxRO, NomWallWidth, LateralDefl, LateralPLF, Orientation
         if (fieldAtLeast(r[0], verticalPLF) && fieldAtLeast(r[1], openingWidth) && fieldAtMost(r[2], wallWidth)
             && fieldEquals(r[3], deflection) && fieldAtLeast(r[4], lateralPLF))
-            out.push_back({r[2].toInt16(), r[5].toText()});
+            out.push_back({r[2].value.toInt16(), r[5].value.toText()});
     }
     return out;
 }

@@ -9,6 +9,7 @@
 #include "engine/columns.h"
 #include "engine/headers.h"
 #include "platform/app_error.h"
+#include "platform/numbers.h"
 #include "core/app_state.h"
 #include "tests/test_support.h"
 
@@ -188,6 +189,31 @@ TEST(CheapestByMember, TheLowestTotalWinsAndAmongEqualTotalsTheLastOffered)
     EXPECT_EQ(*best.find({1, 8}), 8);
     EXPECT_EQ(*best.find({1, 10}), 15);
     EXPECT_EQ(best.find({2, 6}), nullptr);
+}
+
+TEST_F(SizingTest, CapacityTestsCompareAsTheDatabaseDoes)
+{
+    // Capacity fields as stored: Null, text in a number field, whole and
+    // fractional numbers; each test must agree with the database's own.
+    exec(QStringLiteral("CREATE TEMP TABLE Capacity (Number DOUBLE, Small SMALLINT)"));
+    exec(QStringLiteral("INSERT INTO Capacity VALUES (NULL, NULL), ('abc', 'abc'), (5, 5), (5.5, 6), (-1, -1), (120, 120)"));
+    for (const char* field : {"Number", "Small"}) {
+        Recordset rs = DbConnection.query(QStringLiteral("SELECT %1, rowid FROM Capacity ORDER BY rowid").arg(QLatin1String(field)));
+        for (; !rs.eof(); rs.moveNext()) {
+            const CapacityField f(rs.field(0));
+            for (double bound : {-3.0, 5.0, 5.25, 6.0, 200.0}) {
+                const auto sql = [&](const char* op) {
+                    return scalar(QStringLiteral("SELECT COALESCE(%1 %2 %3, 0) <> 0 FROM Capacity WHERE rowid = %4")
+                                      .arg(QLatin1String(field), QLatin1String(op), sqlNumber(bound), rs.field(1).toText()))
+                               .toInt32() != 0;
+                };
+                const std::string what = std::string(field) + " row " + rs.field(1).toText().toStdString() + " bound " + std::to_string(bound);
+                EXPECT_EQ(fieldAtLeast(f, bound), sql(">=")) << what;
+                EXPECT_EQ(fieldAtMost(f, bound), sql("<=")) << what;
+                EXPECT_EQ(fieldEquals(f, bound), sql("=")) << what;
+            }
+        }
+    }
 }
 
 TEST_F(SizingTest, EqualPricedColumnsGoToTheProductListedLast)
