@@ -625,7 +625,9 @@ void OpenProjectFile(const QString& path)
     const ProjectFileContent content = ReadProjectFile(path);
 
     // The compaction needs the connection closed, so it runs before the
-    // load's transaction; it leaves the rows as they are.
+    // load's transaction; it leaves the rows as they are, but for the last
+    // calculation's scratch rows, which are not worth copying.
+    EmptyScratchTables();
     DbConnection.close();
     try {
         Compact(DatabasePath, QString(), true);

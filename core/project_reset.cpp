@@ -23,4 +23,14 @@ void ResetProjectTables()
     CurrentWallID = 1;
 }
 
+void EmptyScratchTables()
+{
+    static const char* const kTables[] = {"Temp_Column_Table", "Temp_CornerStud_Table", "Temp_Gable_Table",
+                                          "Temp_Header_Table", "Temp_Stud_Table"};
+    Transaction t(DbConnection);
+    for (const char* table : kTables)
+        DbConnection.execute(QStringLiteral("DELETE FROM ") + QLatin1String(table));
+    t.commit();
+}
+
 }  // namespace dv

@@ -1,11 +1,14 @@
 #include "engine/columns.h"
 #include "core/app_state.h"
 #include "engine/calculate.h"
+#include "engine/candidates.h"
 #include "engine/design_wind.h"
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
 #include "platform/numbers.h"
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace dv {
@@ -116,31 +119,56 @@ ColumnSides columnSides(std::int16_t wallID, std::int16_t n, double spacingFacto
     return s;
 }
 
+// A capacity row that carries the column, its fields as the program reads them.
 struct Solution {
-    std::int32_t productID = 0;
     double maxHeight = 0;
     double axialLoad = 0;
     std::int16_t plies = 0;
 };
 
-std::vector<Solution> columnSolutions(int productID, std::int32_t deflection, double plf, double length, double axial)
+// The capacity rows of the product with the column's deflection limit that
+// carry its wind load, height and roof load, in database order.
+std::vector<Solution> columnSolutions(const CapacityRows& rows, int productID, std::int32_t deflection, double plf,
+                                      double length, double axial)
 {
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT * FROM Column_Solutions WHERE ProductID = ? AND Deflection = ? AND PLF >= ? AND MaxHeight >= ?"
-        " AND AxialLoad >= ? ORDER BY rowid"));
-    st.bind(1, static_cast<long long>(productID))
-        .bind(2, static_cast<long long>(deflection))
-        .bind(3, plf)
-        .bind(4, length)
-        .bind(5, axial);
-    Recordset rs = DbConnection.query(st);
     std::vector<Solution> out;
-    while (!rs.eof()) {
-        out.push_back({rs.field(QStringLiteral("ProductID")).toInt32(), rs.field(QStringLiteral("MaxHeight")).toDouble(),
-                       rs.field(QStringLiteral("AxialLoad")).toDouble(), rs.field(QStringLiteral("Plies")).toInt16()});
-        rs.moveNext();
+    for (const std::vector<CapacityField>& r : rows.of(productID)) {
+        // Deflection, PLF, MaxHeight, AxialLoad, Plies
+        if (fieldEquals(r[0], deflection) && fieldAtLeast(r[1], plf) && fieldAtLeast(r[2], length)
+            && fieldAtLeast(r[3], axial))
+            out.push_back({r[2].value.toDouble(), r[3].value.toDouble(), r[4].value.toInt16()});
     }
     return out;
+}
+
+// The chosen column of a wall, width and column number.
+struct ColumnCandidate {
+    std::int32_t productID = 0;
+    double tribWidth = 0;
+    std::int16_t plies = 0;
+    double pieceLength = 0;
+    Money lfPrice;
+    Money totalPrice;
+};
+using ColumnKey = std::tuple<std::int16_t, int, std::int16_t>;  // wall, width, column number
+
+void writeColumnRow(ProductFacts& facts, const ColumnCandidate& c, std::int16_t wallID, int width, std::int16_t number)
+{
+    MaterialRow row;
+    row.productName = facts.description(c.productID);
+    row.qtyPieces = c.plies;
+    row.pieceLength = c.pieceLength;
+    row.linealFeet = c.plies * c.pieceLength;
+    row.lfPrice = c.lfPrice;
+    row.totalPrice = c.totalPrice;
+    row.studSpacing = sqlNumber(c.tribWidth);
+    row.wallID = wallID;
+    row.wallName = facts.wallName(wallID);
+    row.wallWidth = width;
+    row.memberType = QStringLiteral("Column");
+    row.productID = c.productID;
+    row.memberName = QStringLiteral("Column ") + QString::number(number);
+    InsertMaterialRow(MaterialShape::SpacingAndName, row);
 }
 
 }  // namespace
@@ -156,79 +184,17 @@ int BearingMembersFor(double sideLoad)
     return 0;
 }
 
-void InsertTempColumnRow(std::int16_t ColumnID, std::int16_t WallID, std::int16_t WallThickness, std::int32_t ProductID,
-                         double TribWidth, double PLF, double PSF, std::int32_t WindSpeed, std::int32_t Deflection,
-                         const QString& Exposure, double ControlMaxHeight, double ControlAxialLoad, std::int16_t Plies,
-                         double ColumnHeight, Money LFPrice, Money TotalPrice)
-{
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "INSERT INTO Temp_Column_Table (ColumnID, WallID, WallThickness, ProductID, TribWidth, PLF, PSF, WindSpeed, "
-        "Deflection, Exposure, ControlMaxHeight, ControlAxialLoad, Plies, ColumnHeight, LFPrice, TotalPrice) "
-        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    st.bind(1, static_cast<long long>(ColumnID))
-        .bind(2, static_cast<long long>(WallID))
-        .bind(3, static_cast<long long>(WallThickness))
-        .bind(4, static_cast<long long>(ProductID))
-        .bind(5, TribWidth)
-        .bind(6, PLF)
-        .bind(7, PSF)
-        .bind(8, static_cast<long long>(WindSpeed))
-        .bind(9, static_cast<long long>(Deflection))
-        .bind(10, Exposure)
-        .bind(11, ControlMaxHeight)
-        .bind(12, ControlAxialLoad)
-        .bind(13, static_cast<long long>(Plies))
-        .bind(14, ColumnHeight)
-        .bind(15, LFPrice)
-        .bind(16, TotalPrice);
-    st.exec();
-}
-
-void SelectColumnForWall(std::int16_t WallThickness, std::int16_t WallID, std::int16_t ColumnNumber)
-{
-    const QString wallName = StoredWallName(WallID);
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ID, ProductID, TotalPrice FROM Temp_Column_Table WHERE WallID = ? AND WallThickness = ? AND ColumnID = ?"
-        " ORDER BY ID"));
-    st.bind(1, static_cast<long long>(WallID))
-        .bind(2, static_cast<long long>(WallThickness))
-        .bind(3, static_cast<long long>(ColumnNumber));
-    const std::optional<CheapestCandidate> pick = PickCheapestCandidate(st);
-    if (!pick)
-        return;
-    const long long bestID = pick->id;
-    const int bestProduct = pick->productID;
-
-    MaterialRow row;
-    row.productName = ProductDescription(bestProduct, true);
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Temp_Column_Table WHERE ID = ?"));
-        st.bind(1, bestID);
-        Recordset rs = DbConnection.query(st);
-        if (rs.eof())
-            return;
-        const double plies = rs.field(QStringLiteral("Plies")).toInt16();
-        const double pieceLength = rs.field(QStringLiteral("ColumnHeight")).toDouble();
-        row.qtyPieces = plies;
-        row.pieceLength = pieceLength;
-        row.linealFeet = plies * pieceLength;
-        row.lfPrice = rs.field(QStringLiteral("LFPrice")).toMoney();
-        row.totalPrice = rs.field(QStringLiteral("TotalPrice")).toMoney();
-        row.studSpacing = sqlNumber(rs.field(QStringLiteral("TribWidth")).toDouble());
-    }
-    row.wallID = WallID;
-    row.wallName = wallName;
-    row.wallWidth = WallThickness;
-    row.memberType = QStringLiteral("Column");
-    row.productID = bestProduct;
-    row.memberName = QStringLiteral("Column ") + QString::number(ColumnNumber);
-    InsertMaterialRow(MaterialShape::SpacingAndName, row);
-}
-
 void CalculateColumns()
 {
+    // The scratch table of column candidates is emptied as every step
+    // empties its own; the candidates themselves are weighed here, in memory.
     SqlText = QStringLiteral("DELETE FROM Temp_Column_Table");
     DbConnection.execute(SqlText);
+    ProductFacts facts;
+    const CapacityRows capacity("Column_Solutions",
+                                {QStringLiteral("Deflection"), QStringLiteral("PLF"), QStringLiteral("MaxHeight"),
+                                 QStringLiteral("AxialLoad"), QStringLiteral("Plies")});
+    CheapestByMember<ColumnKey, ColumnCandidate> chosen;
 
     double spacingFactor = 1.0;
     std::int32_t windSpeed = 90;
@@ -273,10 +239,10 @@ void CalculateColumns()
 
             const double pieceLength = raiseToWhole(length);
             for (int width : kWallWidths) {
-                for (int p : ProductIDsOf(GetProductIDList(width, QStringLiteral("Column"), 0))) {
-                    if (!IsProductStocked(p))
+                for (int p : facts.engineered(width, QStringLiteral("Column"))) {
+                    if (!facts.stocked(p))
                         continue;
-                    const Money price = RequireLFPrice(p);
+                    const Money price = facts.requirePrice(p);
 
                     const int membersA = BearingMembersFor(sides.widthA / 2.0 * axial);
                     const int membersB = BearingMembersFor(sides.widthB / 2.0 * axial);
@@ -290,23 +256,18 @@ void CalculateColumns()
                     // Every solution row is of product p: its width is read
                     // once, with the first row.
                     bool widthRead = false;
-                    for (const Solution& s : columnSolutions(p, wall.deflection, plf, length, axial)) {
+                    for (const Solution& s : columnSolutions(capacity, p, wall.deflection, plf, length, axial)) {
                         const Money perFoot = Money::fromDouble(s.plies * price.toDouble());
                         const Money total = Money::fromDouble(pieceLength * perFoot.toDouble());
                         if (!widthRead) {
-                            PreparedStatement& st = DbConnection.cached(
-                                QStringLiteral("SELECT ProductWidth FROM Products WHERE ProductID = ? ORDER BY rowid"));
-                            st.bind(1, static_cast<long long>(p));
-                            Recordset rs = DbConnection.query(st);
-                            if (!rs.eof())
-                                productWidth = rs.field(0).toDouble();
+                            if (const std::optional<ProductFacts::Sizes>& sizes = facts.sizes(p))
+                                productWidth = sizes->width.toDouble();
                             widthRead = true;
                         }
                         const double columnWidth = productWidth * s.plies / 12.0;
                         if (columnWidth <= available)
-                            InsertTempColumnRow(n, wallID, static_cast<std::int16_t>(width), s.productID, sides.tribWidth,
-                                                plf, psf, windSpeed, wall.deflection, exposure, s.maxHeight, s.axialLoad,
-                                                s.plies, pieceLength, perFoot, total);
+                            chosen.offer({wallID, width, n}, total,
+                                         {p, sides.tribWidth, s.plies, pieceLength, perFoot, total});
                     }
                 }
             }
@@ -320,7 +281,8 @@ void CalculateColumns()
     for (const ColumnRow& c : all) {
         const std::int16_t n = MemberNumberOf(c.columnID, 7);
         for (int width : kWallWidths)
-            SelectColumnForWall(static_cast<std::int16_t>(width), c.wallID, n);
+            if (const ColumnCandidate* best = chosen.find({c.wallID, width, n}))
+                writeColumnRow(facts, *best, c.wallID, width, n);
     }
 
     ForEachWallInGrid([](std::int16_t wallID) {

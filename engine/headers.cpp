@@ -1,6 +1,7 @@
 #include "engine/headers.h"
 #include "core/app_state.h"
 #include "engine/calculate.h"
+#include "engine/candidates.h"
 #include "engine/design_wind.h"
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
@@ -8,7 +9,9 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace dv {
@@ -82,31 +85,41 @@ std::vector<Opening> openings(const QString& sql, std::optional<std::int16_t> wa
     return out;
 }
 
+// A capacity row that carries the header, its fields as the program reads them.
 struct Solution {
     std::int16_t nomWallWidth = 0;
     QString orientation;
 };
 
-std::vector<Solution> headerSolutions(int productID, double verticalPLF, double openingWidth, int wallWidth,
-                                      std::int32_t deflection, double lateralPLF)
+// The capacity rows of the product that carry the header's loads over the
+// opening within the wall width, with its deflection limit, in database order.
+std::vector<Solution> headerSolutions(const CapacityRows& rows, int productID, double verticalPLF,
+                                      double openingWidth, int wallWidth, std::int32_t deflection, double lateralPLF)
 {
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT * FROM Header_Solutions WHERE ProductID = ? AND VerticalPLF >= ? AND MaxRO >= ? AND NomWallWidth <= ?"
-        " AND LateralDefl = ? AND LateralPLF >= ? ORDER BY rowid"));
-    st.bind(1, static_cast<long long>(productID))
-        .bind(2, verticalPLF)
-        .bind(3, openingWidth)
-        .bind(4, static_cast<long long>(wallWidth))
-        .bind(5, static_cast<long long>(deflection))
-        .bind(6, lateralPLF);
-    Recordset rs = DbConnection.query(st);
     std::vector<Solution> out;
-    while (!rs.eof()) {
-        out.push_back({rs.field(QStringLiteral("NomWallWidth")).toInt16(), rs.field(QStringLiteral("Orientation")).toText()});
-        rs.moveNext();
+    for (const std::vector<CapacityField>& r : rows.of(productID)) {
+        // VerticalPLF, MaxRO, NomWallWidth, LateralDefl, LateralPLF, Orientation
+        if (fieldAtLeast(r[0], verticalPLF) && fieldAtLeast(r[1], openingWidth) && fieldAtMost(r[2], wallWidth)
+            && fieldEquals(r[3], deflection) && fieldAtLeast(r[4], lateralPLF))
+            out.push_back({r[2].value.toInt16(), r[5].value.toText()});
     }
     return out;
 }
+
+// The chosen header of a wall, width, opening and header number.
+struct HeaderCandidate {
+    std::int32_t productID = 0;
+    bool top = false;
+    double length = 0;              // whole feet
+    std::int16_t trimmers = 0;      // per end
+    bool plates = false;
+    std::int32_t plateProductID = 0;
+    Money plateLFPrice;             // both plates per foot of header
+    Money plateTotalPrice;
+    Money headerLFPrice;
+    Money headerTotalPrice;
+};
+using HeaderKey = std::tuple<std::int16_t, int, std::int16_t, std::int16_t>;  // wall, width, opening, header
 
 QString headerMemberName(std::int16_t headerID, std::int16_t headerNumber, const QString& what)
 {
@@ -123,110 +136,65 @@ std::int16_t TrimmersPerEnd(bool top, double openingWidth, double verticalPLF, d
     return toInt16(raiseToWhole(safeDivide(reaction, productWidth * 435.0, "the trimmers of a header") / 1.5));
 }
 
-void InsertTempHeaderRow(const TempHeaderRow& r)
+namespace {
+
+// The 'Header' row of the chosen candidate and, when it needs them, its
+// 'Plate' row.
+void writeHeaderRows(ProductFacts& facts, const HeaderCandidate& c, std::int16_t wallID, int width,
+                     std::int16_t headerID, std::int16_t headerNumber)
 {
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "INSERT INTO Temp_Header_Table (HeaderID , HeaderNumber, HeaderLoc, WallID, WallThickness, ProductID, ROWidth, "
-        "VerticalPLF, NumberTrimmersLeft, ColumnIDLeft, NumberTrimmersRight, ColumnIDRight, PlatesRequired, "
-        "PlateProductID, ProductOrientation, PlateLFPrice, PlateTotalPrice, HeaderLFPrice, HeaderTotalPrice, TotalPrice, "
-        "Exposure, LateralDeflection, LateralPLF) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    st.bind(1, static_cast<long long>(r.headerID))
-        .bind(2, static_cast<long long>(r.headerNumber))
-        .bind(3, r.headerLoc)
-        .bind(4, static_cast<long long>(r.wallID))
-        .bind(5, static_cast<long long>(r.wallThickness))
-        .bind(6, static_cast<long long>(r.productID))
-        .bind(7, r.roWidth)
-        .bind(8, r.verticalPLF)
-        .bind(9, static_cast<long long>(r.numberTrimmersLeft))
-        .bind(10, r.columnIDLeft)
-        .bind(11, static_cast<long long>(r.numberTrimmersRight))
-        .bind(12, r.columnIDRight)
-        .bind(13, r.platesRequired)
-        .bind(14, static_cast<long long>(r.plateProductID))
-        .bind(15, r.productOrientation)
-        .bind(16, r.plateLFPrice)
-        .bind(17, r.plateTotalPrice)
-        .bind(18, r.headerLFPrice)
-        .bind(19, r.headerTotalPrice)
-        .bind(20, r.totalPrice)
-        .bind(21, r.exposure)
-        .bind(22, static_cast<long long>(r.lateralDeflection))
-        .bind(23, r.lateralPLF);
-    st.exec();
-}
-
-void SelectHeaderForOpening(std::int16_t WallThickness, std::int16_t WallID, std::int16_t HeaderID,
-                            std::int16_t HeaderNumber)
-{
-    const QString wallName = StoredWallName(WallID);
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT ID, ProductID, TotalPrice FROM Temp_Header_Table WHERE WallID = ? AND WallThickness = ?"
-        " AND HeaderID = ? AND HeaderNumber = ? ORDER BY ID"));
-    st.bind(1, static_cast<long long>(WallID))
-        .bind(2, static_cast<long long>(WallThickness))
-        .bind(3, static_cast<long long>(HeaderID))
-        .bind(4, static_cast<long long>(HeaderNumber));
-    const std::optional<CheapestCandidate> pick = PickCheapestCandidate(st);
-    if (!pick)
-        return;
-    const long long bestID = pick->id;
-    const int bestProduct = pick->productID;
-
-    const QString headerText = ProductDescription(bestProduct, true);
-
+    const QString& headerText = facts.description(c.productID);
     MaterialRow header;
+    header.qtyPieces = 1;
+    header.pieceLength = c.length;
+    header.linealFeet = c.length;
+    header.lfPrice = c.headerLFPrice;
+    header.totalPrice = c.headerTotalPrice;
+    header.studSpacing = QString::number(c.trimmers);
+    header.memberName =
+        headerMemberName(headerID, headerNumber, c.top ? QStringLiteral("Top") : QStringLiteral("Bottom"));
     MaterialRow plate;
-    bool plates = false;
-    {
-        PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Temp_Header_Table WHERE ID = ?"));
-        st.bind(1, bestID);
-        Recordset rs = DbConnection.query(st);
-        if (rs.eof())
-            return;
-        const double length = rs.field(QStringLiteral("ROWidth")).toDouble();
-        const QString loc = rs.field(QStringLiteral("HeaderLoc")).toText();
-        header.qtyPieces = 1;
-        header.pieceLength = length;
-        header.linealFeet = length;
-        header.lfPrice = rs.field(QStringLiteral("HeaderLFPrice")).toMoney();
-        header.totalPrice = rs.field(QStringLiteral("HeaderTotalPrice")).toMoney();
-        header.studSpacing = QString::number(rs.field(QStringLiteral("NumberTrimmersLeft")).toInt16());
-        header.memberName = headerMemberName(HeaderID, HeaderNumber, loc);
-        plates = rs.field(QStringLiteral("PlatesRequired")).toText() == QLatin1String("Yes");
-        if (plates) {
-            plate.productID = rs.field(QStringLiteral("PlateProductID")).toInt32();
-            plate.qtyPieces = 2;
-            plate.pieceLength = length;
-            plate.linealFeet = raiseToWhole(2.0 * length);
-            plate.lfPrice = rs.field(QStringLiteral("PlateLFPrice")).toMoney();
-            plate.totalPrice = rs.field(QStringLiteral("PlateTotalPrice")).toMoney();
-            plate.studSpacing = QStringLiteral("Header Plates");
-            plate.memberName = headerMemberName(HeaderID, HeaderNumber, QStringLiteral("Plates"));
-        }
+    if (c.plates) {
+        plate.productID = c.plateProductID;
+        plate.qtyPieces = 2;
+        plate.pieceLength = c.length;
+        plate.linealFeet = raiseToWhole(2.0 * c.length);
+        plate.lfPrice = c.plateLFPrice;
+        plate.totalPrice = c.plateTotalPrice;
+        plate.studSpacing = QStringLiteral("Header Plates");
+        plate.memberName = headerMemberName(headerID, headerNumber, QStringLiteral("Plates"));
     }
     for (MaterialRow* r : {&header, &plate}) {
-        r->wallID = WallID;
-        r->wallName = wallName;
-        r->wallWidth = WallThickness;
+        r->wallID = wallID;
+        r->wallName = facts.wallName(wallID);
+        r->wallWidth = width;
     }
     header.memberType = QStringLiteral("Header");
-    header.productID = bestProduct;
+    header.productID = c.productID;
     header.productName = headerText;
     InsertMaterialRow(MaterialShape::SpacingAndName, header);
-    if (plates) {
+    if (c.plates) {
         plate.memberType = QStringLiteral("Plate");
-        const QString plateText = ProductDescription(plate.productID, true);
+        const QString& plateText = facts.description(plate.productID);
         // A plate product without its row keeps the description looked up last.
         plate.productName = plateText.isEmpty() ? headerText : plateText;
         InsertMaterialRow(MaterialShape::SpacingAndName, plate);
     }
 }
 
+}  // namespace
+
 void CalculateHeaders()
 {
+    // The scratch table of header candidates is emptied as every step
+    // empties its own; the candidates themselves are weighed here, in memory.
     SqlText = QStringLiteral("DELETE FROM Temp_Header_Table");
     DbConnection.execute(SqlText);
+    ProductFacts facts;
+    const CapacityRows capacity("Header_Solutions",
+                                {QStringLiteral("VerticalPLF"), QStringLiteral("MaxRO"), QStringLiteral("NomWallWidth"),
+                                 QStringLiteral("LateralDefl"), QStringLiteral("LateralPLF"), QStringLiteral("Orientation")});
+    CheapestByMember<HeaderKey, HeaderCandidate> chosen;
 
     std::int32_t windSpeed = 90;
     {
@@ -234,6 +202,16 @@ void CalculateHeaders()
         if (!rs.eof())
             windSpeed = rs.field(QStringLiteral("WindSpeed")).toInt32();
     }
+
+    // The one plate product of each width, found on first use.
+    std::map<int, int> plateProducts;
+    const auto plateProductOf = [&plateProducts](int width) {
+        auto it = plateProducts.find(width);
+        if (it == plateProducts.end())
+            it = plateProducts.emplace(width, SingleProductID(GetProductIDList(width, QStringLiteral("Plates"), 0),
+                                                              QStringLiteral("header plate"), width)).first;
+        return it->second;
+    };
 
     // Kept from one opening or width to the next when a lookup finds no row.
     HeaderWallData wall;
@@ -250,19 +228,17 @@ void CalculateHeaders()
                 continue;
             for (std::int16_t k = 1; k <= o.numHeaders; ++k) {
                 const bool top = (k == 1);
-                const QString loc = top ? QStringLiteral("Top") : QStringLiteral("Bottom");
                 double verticalPLF = 100.0;
                 if (top)
                     verticalPLF = (wall.roofLL + wall.roofDL)
                                   * (wall.wallType == QLatin1String("EAVE") ? wall.trussSpan / 2.0 : 3.0);
 
                 for (int width : kWallWidths) {
-                    const int plateProduct = SingleProductID(GetProductIDList(width, QStringLiteral("Plates"), 0),
-                                                             QStringLiteral("header plate"), width);
+                    const int plateProduct = plateProductOf(width);
                     // Plates without a price of their own would silently take the
                     // price of another width's plates: no price is an error once
                     // a candidate needs plates (below).
-                    const std::optional<Money> platePriceFound = LookupLFPrice(plateProduct);
+                    const std::optional<Money> platePriceFound = facts.price(plateProduct);
                     platePrice = platePriceFound.value_or(Money());
 
                     // The wind on the header is the same for every product:
@@ -270,10 +246,10 @@ void CalculateHeaders()
                     std::optional<double> lateralPLF;
                     const QString exposure = DesignExposureLetter(wall.exposure, windSpeed);
 
-                    for (int product : ProductIDsOf(GetProductIDList(width, QStringLiteral("Header"), 0))) {
-                        if (!IsProductStocked(product))
+                    for (int product : facts.engineered(width, QStringLiteral("Header"))) {
+                        if (!facts.stocked(product))
                             continue;
-                        const Money headerPrice = RequireLFPrice(product);
+                        const Money headerPrice = facts.requirePrice(product);
                         if (!lateralPLF) {
                             const double area = std::max(o.width * o.width / 3.0, o.avgHeight / 2.0 * o.width);
                             const double psf = DesignWindPressure(area, windSpeed, exposure);
@@ -283,52 +259,35 @@ void CalculateHeaders()
                         // are read once, with the first row.
                         bool sizesRead = false;
                         for (const Solution& s :
-                             headerSolutions(product, verticalPLF, o.width, width, wall.deflection, *lateralPLF)) {
+                             headerSolutions(capacity, product, verticalPLF, o.width, width, wall.deflection, *lateralPLF)) {
                             if (!sizesRead) {
-                                PreparedStatement& st = DbConnection.cached(
-                                    QStringLiteral("SELECT * FROM Products WHERE ProductID = ? ORDER BY rowid"));
-                                st.bind(1, static_cast<long long>(product));
-                                Recordset rs = DbConnection.query(st);
-                                if (!rs.eof()) {
-                                    productDepth = rs.field(QStringLiteral("ProductDepth")).toDouble();
-                                    productWidth = rs.field(QStringLiteral("ProductWidth")).toDouble();
+                                if (const std::optional<ProductFacts::Sizes>& sizes = facts.sizes(product)) {
+                                    productDepth = sizes->depth.toDouble();
+                                    productWidth = sizes->width.toDouble();
                                 }
                                 sizesRead = true;
                             }
-                            TempHeaderRow r;
-                            r.headerID = n;
-                            r.headerNumber = k;
-                            r.headerLoc = loc;
-                            r.wallID = wallID;
-                            r.wallThickness = static_cast<std::int16_t>(width);
-                            r.productID = product;
-                            r.verticalPLF = verticalPLF;
+                            HeaderCandidate c;
+                            c.productID = product;
+                            c.top = top;
                             const std::int16_t t = TrimmersPerEnd(top, o.width, verticalPLF, productWidth);
                             const double run = o.width + 2.0 * (t * 1.5 / 12.0);
                             const double length =
                                 (top && wall.wallType == QLatin1String("GABLE"))
                                     ? raiseToWhole(CalculateRakeLength(run, wall.roofSlope, 1, productDepth))
                                     : raiseToWhole(run);
-                            r.roWidth = length;
-                            r.numberTrimmersLeft = t;
-                            r.numberTrimmersRight = t;
-                            r.columnIDLeft = o.colLeft;
-                            r.columnIDRight = o.colRight;
-                            r.platesRequired = (s.nomWallWidth == width) ? QStringLiteral("No") : QStringLiteral("Yes");
-                            if (r.platesRequired == QLatin1String("Yes") && !platePriceFound)
-                                RequireLFPrice(plateProduct);  // raises "No Product Pricing Found"
-                            r.plateProductID = plateProduct;
-                            r.productOrientation = s.orientation;
-                            r.plateLFPrice = platePrice + platePrice;
-                            if (r.platesRequired == QLatin1String("Yes"))
-                                r.plateTotalPrice = Money::fromDouble(platePrice.toDouble() * raiseToWhole(2.0 * length));
-                            r.headerLFPrice = headerPrice;
-                            r.headerTotalPrice = Money::fromDouble(headerPrice.toDouble() * length);
-                            r.totalPrice = r.headerTotalPrice + r.plateTotalPrice;
-                            r.exposure = exposure;
-                            r.lateralDeflection = wall.deflection;
-                            r.lateralPLF = *lateralPLF;
-                            InsertTempHeaderRow(r);
+                            c.length = length;
+                            c.trimmers = t;
+                            c.plates = s.nomWallWidth != width;
+                            if (c.plates && !platePriceFound)
+                                facts.requirePrice(plateProduct);  // raises "No Product Pricing Found"
+                            c.plateProductID = plateProduct;
+                            c.plateLFPrice = platePrice + platePrice;
+                            if (c.plates)
+                                c.plateTotalPrice = Money::fromDouble(platePrice.toDouble() * raiseToWhole(2.0 * length));
+                            c.headerLFPrice = headerPrice;
+                            c.headerTotalPrice = Money::fromDouble(headerPrice.toDouble() * length);
+                            chosen.offer({wallID, width, n, k}, c.headerTotalPrice + c.plateTotalPrice, c);
                         }
                     }
                 }
@@ -344,7 +303,8 @@ void CalculateHeaders()
         const std::int16_t n = MemberNumberOf(o.roid, 14);
         for (int width : kWallWidths)
             for (std::int16_t k = 1; k <= o.numHeaders; ++k)
-                SelectHeaderForOpening(static_cast<std::int16_t>(width), o.wallID, n, k);
+                if (const HeaderCandidate* best = chosen.find({o.wallID, width, n, k}))
+                    writeHeaderRows(facts, *best, o.wallID, width, n, k);
     }
 
     ForEachWallInGrid([](std::int16_t wallID) {
