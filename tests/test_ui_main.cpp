@@ -780,16 +780,30 @@ TEST_F(ProjectWindowTest, FitsASmallLaptopScreen)
         EXPECT_LE(least.width(), room.width()) << "page " << page;
         EXPECT_LE(least.height(), room.height()) << "page " << page;
     }
-    // There the project page shows whole; the wall editor may scroll.
-    w->SSTab2->showOnlyPage(dv::frmDorvMain::ProjectPage);
+    // There every page shows whole: the project page, and each page of the
+    // wall editor for either wall type, with the zone wall box open.
     w->resize(room);
     w->show();
-    QCoreApplication::processEvents();
-    auto* area = qobject_cast<QScrollArea*>(w->SSTab2->currentWidget());
-    ASSERT_NE(area, nullptr);
-    EXPECT_EQ(area->widget(), w->fraProjectView);
-    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+    auto showsWhole = [&](QWidget* view, const std::string& what) {
+        QCoreApplication::processEvents();
+        auto* area = qobject_cast<QScrollArea*>(w->SSTab2->currentWidget());
+        ASSERT_NE(area, nullptr) << what;
+        EXPECT_EQ(area->widget(), view) << what;
+        EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << what;
+        EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << what;
+    };
+    w->SSTab2->showOnlyPage(dv::frmDorvMain::ProjectPage);
+    showsWhole(w->fraProjectView, "project");
+    w->SSTab2->showOnlyPage(dv::frmDorvMain::WallEditorPage);
+    w->chkZoneWall->setChecked(true);
+    for (QRadioButton* type : {w->optEave, w->optGable}) {
+        type->click();
+        for (int tab : {dv::frmDorvMain::ColumnsPage, dv::frmDorvMain::RoughOpeningsPage,
+                        dv::frmDorvMain::WallDataPage}) {
+            w->SSTab1->setCurrentIndex(tab);
+            showsWhole(w->fraWallEditor, type->objectName().toStdString() + " page " + std::to_string(tab));
+        }
+    }
 }
 
 TEST_F(ProjectWindowTest, ComparisonAmountsAreRightAlignedAndShownWhole)

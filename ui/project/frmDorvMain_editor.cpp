@@ -36,6 +36,25 @@ namespace dv {
 
 namespace {
 
+// The top band of the picture frame that holds no picture or label (the
+// pictures start 32 pixels down).
+constexpr int kPictureBandHidden = 24;
+
+// Shows the picture frame it holds at its own width, less the frame's
+// blank top band.
+class PictureStrip : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        for (QWidget* frame : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            frame->setGeometry(0, -kPictureBandHidden, width(), height() + kPictureBandHidden);
+        QWidget::resizeEvent(event);
+    }
+};
+
 // Positions of the window are kept in twips; a pixel is 15 of them.
 int px(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
 
@@ -62,6 +81,14 @@ QLabel* pictureLabel(QWidget* parent, const char* name, const QString& caption =
     return l;
 }
 
+// The editor's boxes are spaced tightly, so that the pictures and the
+// tallest page fit a small laptop screen at once.
+void compact(QLayout* layout, int margin = 4, int spacing = 4)
+{
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(spacing);
+}
+
 QFrame* guideLine(QWidget* parent, const char* name, const QRect& r)
 {
     auto* line = named(new QFrame(parent), name);
@@ -80,10 +107,13 @@ void frmDorvMain::buildWallEditor()
 {
     auto* pageLayout = qobject_cast<QVBoxLayout*>(fraWallEditor->layout());
 
-    // The pictures, with the labels laid over them at fixed points.
-    fraPictures = named(new QWidget(fraWallEditor), "fraPictures");
-    fraPictures->setFixedHeight(400);
-    fraPictures->setMinimumWidth(1010);
+    // The pictures, with the labels laid over them at fixed points. The
+    // blank band above the pictures is kept out of sight, so the frame's
+    // points stay those of the labels' anchors.
+    auto* pictureStrip = new PictureStrip(fraWallEditor);
+    fraPictures = named(new QWidget(pictureStrip), "fraPictures");
+    pictureStrip->setFixedHeight(400 - kPictureBandHidden);
+    pictureStrip->setMinimumWidth(1010);
     imgMember = named(new QLabel(fraPictures), "imgMember");
     imgMember->setGeometry(QRect(kMemberPictureAt, QSize(232, 352)));
     imgMain = named(new QLabel(fraPictures), "imgMain");
@@ -247,7 +277,10 @@ void frmDorvMain::buildWallEditor()
     grid->addLayout(zoneRow, 0, 3, 2, 1);
     grid->setColumnStretch(1, 1);
 
-    pageLayout->addWidget(fraPictures);
+    for (QLayout* l : std::initializer_list<QLayout*>{pageLayout, typeLayout, dims, finish, exposure, zone, grid})
+        compact(l);
+    zoneRow->setSpacing(4);
+    pageLayout->addWidget(pictureStrip);
     pageLayout->addWidget(SSTab1, 1);
 
     // Inputs: select all on focus, key filters and focus-leave rules.

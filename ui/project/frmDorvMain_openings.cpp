@@ -101,6 +101,14 @@ void clearCombo(DataCombo* combo)
 
 QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
+// The pages are spaced tightly, so that they fit under the pictures of a
+// small laptop screen.
+void compact(QLayout* layout, int margin = 4, int spacing = 4)
+{
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(spacing);
+}
+
 // True when the chosen entry is the number after the grid's last row: a
 // column or opening not stored yet.
 bool isNextNumber(const QString& chosen, const QString& prefix, const DataGrid* grid)
@@ -191,6 +199,8 @@ void WallOpeningsEditor::buildColumnsPage(QWidget* page)
 
     outer->addWidget(Frame7);
     outer->addWidget(grdColumnInformation, 1);
+    compact(outer);
+    compact(form);
 
     cboColumnID->setObjectName(QStringLiteral("cboColumnID"));
     txtColumnHeight->setObjectName(QStringLiteral("txtColumnHeight"));
@@ -253,6 +263,10 @@ void WallOpeningsEditor::buildRoughOpeningsPage(QWidget* page)
     left->addWidget(supports);
     outer->addLayout(left);
     outer->addWidget(grdROInformation, 1);
+    compact(outer);
+    compact(form);
+    compact(supportForm, 0);
+    left->setSpacing(4);
 
     cboROID->setObjectName(QStringLiteral("cboROID"));
     txtROWidth->setObjectName(QStringLiteral("txtROWidth"));
