@@ -12,12 +12,12 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvValidationResults.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvPlzWait.h"
 #include "ui/project/guarded.h"
-#include "ui/project/pending_window.h"
 #include "ui/project/toolbar_icons.h"
 
 #include <QAction>
@@ -619,13 +619,14 @@ void frmDorvMain::showPreferencesWindow()
     preferences_->activateWindow();
 }
 
-// The report options are a window of its own; until it is part of the
-// program a stand-in window shows in its place. There is one; asking again
-// brings it forward.
+// The report options window keeps its settings while it is open; closing it
+// discards them, and the next showing loads the defaults afresh.
 void frmDorvMain::showPrintOptionsWindow()
 {
-    if (!printOptions_)
-        printOptions_ = new PendingWindow(appTitle() + QStringLiteral(" [Print Options]"), this);
+    if (!printOptions_) {
+        printOptions_ = new frmDorvPrintOptions(this);
+        printOptions_->setAttribute(Qt::WA_DeleteOnClose);
+    }
     printOptions_->show();
     printOptions_->raise();
     printOptions_->activateWindow();
