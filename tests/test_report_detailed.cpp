@@ -9,7 +9,7 @@ namespace {
 
 const QString kInch = QStringLiteral("\"");
 
-class DetailedDataTest : public dvtest::ReportTest {};
+class DetailedDataTest : public dvtest::ReportDataTest {};
 
 TEST_F(DetailedDataTest, GableAndEaveTablesWithTranslatedLengths)
 {

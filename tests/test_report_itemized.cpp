@@ -6,7 +6,7 @@
 
 namespace {
 
-class ItemizedDataTest : public dvtest::ReportTest {};
+class ItemizedDataTest : public dvtest::ReportDataTest {};
 
 TEST_F(ItemizedDataTest, SectionsPerTickedWidthInOrder)
 {

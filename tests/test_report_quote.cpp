@@ -10,11 +10,11 @@ namespace {
 
 using dv::Money;
 
-class QuoteDataTest : public dvtest::ReportTest {
+class QuoteDataTest : public dvtest::ReportDataTest {
 protected:
     void SetUp() override
     {
-        ReportTest::SetUp();
+        ReportDataTest::SetUp();
         options.quote = true;
         options.stateTax = false;
         options.deliveryCharge = false;

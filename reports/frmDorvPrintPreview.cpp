@@ -1,0 +1,168 @@
+#include "reports/frmDorvPrintPreview.h"
+
+#include "reports/modDorvPrint.h"
+#include "ui/project/app_info.h"
+#include "ui/project/guarded.h"
+
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace dv {
+
+std::function<void(frmDorvPrintPreview&, bool)> frmDorvPrintPreview::showHook;
+std::function<QString()> frmDorvPrintPreview::pdfFileHook;
+
+namespace {
+frmDorvPrintPreview* gPreview = nullptr;
+}
+
+frmDorvPrintPreview& frmDorvPrintPreview::instance()
+{
+    if (!gPreview)
+        gPreview = new frmDorvPrintPreview;
+    return *gPreview;
+}
+
+bool frmDorvPrintPreview::exists() { return gPreview != nullptr; }
+
+frmDorvPrintPreview::frmDorvPrintPreview()
+{
+    setObjectName(QStringLiteral("frmDorvPrintPreview"));
+    // The program ends with the project window, whether or not a preview
+    // is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+
+    printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer_.setFullPage(true);
+    preview_ = new QPrintPreviewWidget(&printer_, this);
+    preview_->setObjectName(QStringLiteral("VSPrint"));
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
+        try {
+            VSPrint.render(printer);
+        } catch (...) {
+            // A device that cannot be drawn on shows an empty preview.
+        }
+    });
+
+    auto* bar = new QToolBar(this);
+    auto* views = new QActionGroup(this);
+    auto addView = [&](const QString& caption) {
+        QAction* a = bar->addAction(caption);
+        a->setCheckable(true);
+        views->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] { setView(a); });
+        return a;
+    };
+    actWholePage = addView(QStringLiteral("Whole &Page"));
+    actPageWidth = addView(QStringLiteral("Page &Width"));
+    actTwoPages = addView(QStringLiteral("&Two Pages"));
+    actThumbnail = addView(QStringLiteral("Thumb&nail"));
+    bar->addSeparator();
+    actPrint = bar->addAction(QStringLiteral("P&rint..."));
+    connect(actPrint, &QAction::triggered, this, [this] { runGuarded(this, [this] { cmdPrint_Click(); }); });
+    actSavePdf = bar->addAction(QStringLiteral("Save as P&DF..."));
+    connect(actSavePdf, &QAction::triggered, this, [this] { runGuarded(this, [this] { cmdSavePdf_Click(); }); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(preview_, 1);
+    resize(820, 900);
+
+    VSPrint.setPageStartHandler([this](PrintDocument&) { VSPrint_PageStart(); });
+    actWholePage->setChecked(true);
+    setView(actWholePage);
+    Form_Load();
+}
+
+void frmDorvPrintPreview::Form_Load() { setWindowTitle(appTitle() + QStringLiteral(" [Print Preview]")); }
+
+// Every page begins with its margins and logo; the text that runs onto the
+// page keeps the left margin it had.
+void frmDorvPrintPreview::VSPrint_PageStart()
+{
+    const double left = VSPrint.LeftMargin();
+    DrawPageLogo();
+    VSPrint.setLeftMargin(left);
+}
+
+void frmDorvPrintPreview::setView(QAction* view)
+{
+    view_ = view;
+    if (view == actWholePage) {
+        preview_->setSinglePageViewMode();
+        preview_->fitInView();
+    } else if (view == actPageWidth) {
+        preview_->setSinglePageViewMode();
+        preview_->fitToWidth();
+    } else if (view == actTwoPages) {
+        preview_->setFacingPagesViewMode();
+        preview_->fitInView();
+    } else if (view == actThumbnail) {
+        preview_->setAllPagesViewMode();
+    }
+}
+
+void frmDorvPrintPreview::refresh()
+{
+    preview_->updatePreview();
+    preview_->setCurrentPage(1);
+}
+
+void frmDorvPrintPreview::showModeless()
+{
+    refresh();
+    if (showHook) {
+        showHook(*this, false);
+        return;
+    }
+    if (isModal() && isVisible())
+        return;  // a modal showing is open: it shows the new document
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmDorvPrintPreview::showModal()
+{
+    refresh();
+    if (showHook) {
+        showHook(*this, true);
+        return;
+    }
+    if (isVisible())
+        hide();
+    exec();
+}
+
+void frmDorvPrintPreview::cmdPrint_Click()
+{
+    QPrintDialog dialog(&printer_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    VSPrint.render(&printer_);
+}
+
+void frmDorvPrintPreview::cmdSavePdf_Click()
+{
+    QString file = pdfFileHook ? pdfFileHook()
+                               : QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
+                                                              QStringLiteral("PDF files (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    VSPrint.writePdf(file);
+}
+
+}  // namespace dv

@@ -1,0 +1,59 @@
+#pragma once
+// The preview window: shows the report document, prints it and saves it as
+// a PDF file. One window for the whole run, created on the first drawing;
+// each new document replaces the one it shows.
+#include "platform/print_document.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <functional>
+
+class QAction;
+class QPrintPreviewWidget;
+
+namespace dv {
+
+class frmDorvPrintPreview : public QDialog {
+    Q_OBJECT
+public:
+    // The one preview window, created and loaded when it does not exist yet.
+    static frmDorvPrintPreview& instance();
+    static bool exists();
+
+    // Shows the finished document; modeless for the report options window,
+    // modal (returning when the user has closed it) for the validation window.
+    void showModeless();
+    void showModal();
+    // When set (headless tests), called instead of showing; modal tells how.
+    static std::function<void(frmDorvPrintPreview&, bool modal)> showHook;
+    // When set (headless tests), gives the PDF file name instead of asking.
+    static std::function<QString()> pdfFileHook;
+
+    PrintDocument VSPrint;
+
+    QPrintPreviewWidget* preview() const { return preview_; }
+    QAction* actWholePage = nullptr;
+    QAction* actPageWidth = nullptr;
+    QAction* actTwoPages = nullptr;
+    QAction* actThumbnail = nullptr;
+    QAction* actPrint = nullptr;
+    QAction* actSavePdf = nullptr;
+
+    // Handlers, public for the tests.
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+
+private:
+    frmDorvPrintPreview();
+    void Form_Load();
+    // Raised by the document as each page begins.
+    void VSPrint_PageStart();
+    void refresh();
+    void setView(QAction* view);
+
+    QPrinter printer_{QPrinter::HighResolution};
+    QPrintPreviewWidget* preview_ = nullptr;
+    QAction* view_ = nullptr;
+};
+
+}  // namespace dv
