@@ -6,6 +6,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvPrintOptions.h"
 #include "tests/test_support.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
@@ -476,6 +477,24 @@ TEST_F(ProjectWindowTest, PrintWithAComparisonAndBothNamesOpensTheReportOptions)
             options = top;
     ASSERT_NE(options, nullptr);
     EXPECT_FALSE(options->isModal());
+
+    // Shown again it keeps its settings; closed, it starts afresh next time.
+    auto* first = qobject_cast<dv::frmDorvPrintOptions*>(options);
+    ASSERT_NE(first, nullptr);
+    first->chkProjectQuote->setChecked(true);
+    w->subMnuPrint_Click();
+    EXPECT_TRUE(first->projectQuote());
+    QPointer<QWidget> closed(first);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    w->subMnuPrint_Click();
+    dv::frmDorvPrintOptions* second = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* o = qobject_cast<dv::frmDorvPrintOptions*>(top); o && o->isVisible())
+            second = o;
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(second->projectQuote());
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvValidationResults.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
@@ -552,9 +553,9 @@ void frmDorvMain::openProjectFile(const QString& path) { OpenProjectFile(path); 
 
 void frmDorvMain::saveProjectFile(const QString& path) { SaveProjectFile(path); }
 
-// The preferences and the report options are windows of their own; until
-// they are part of the program a stand-in window shows in their place. There
-// is one of each; asking again brings it forward.
+// The preferences are a window of their own; until it is part of the
+// program a stand-in window shows in its place. There is one of each
+// window; asking again brings it forward.
 void frmDorvMain::showPreferencesWindow()
 {
     if (!preferences_)
@@ -564,10 +565,14 @@ void frmDorvMain::showPreferencesWindow()
     preferences_->activateWindow();
 }
 
+// The report options window keeps its settings while it is open; closing it
+// discards them, and the next showing loads the defaults afresh.
 void frmDorvMain::showPrintOptionsWindow()
 {
-    if (!printOptions_)
-        printOptions_ = new PendingWindow(appTitle() + QStringLiteral(" [Print Options]"), this);
+    if (!printOptions_) {
+        printOptions_ = new frmDorvPrintOptions(this);
+        printOptions_->setAttribute(Qt::WA_DeleteOnClose);
+    }
     printOptions_->show();
     printOptions_->raise();
     printOptions_->activateWindow();
