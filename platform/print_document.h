@@ -176,7 +176,7 @@ public:
     //   "<page> <T|C|F> <x>,<y> <size>[B][A] <text>"  (text runs, cells, footer lines)
     //   "<page> R <x1>,<y1> <x2>,<y2>"                (rules)
     //   "<page> I <x>,<y> <width>x<height>"          (images)
-    // positions in inches with three decimals; line ends in text as "\n".
+    // positions in inches with three decimals.
     QString dump() const;
     // The texts of one page (1-based) of the finished document, one item a line.
     QStringList pageTexts(int page) const;

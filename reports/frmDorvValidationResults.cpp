@@ -2,7 +2,9 @@
 #include "core/app_state.h"
 #include "core/sql_literals.h"
 #include "platform/widgets/data_grid.h"
+#include "reports/modDorvPrint.h"
 #include "ui/project/app_info.h"
+#include "ui/project/guarded.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,14 +43,16 @@ frmDorvValidationResults::frmDorvValidationResults(QWidget* owner) : QDialog(own
                         this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdPrint = new QPushButton(QStringLiteral("Print Validation Summary"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint->setDefault(true);
+    // An error while the report is drawn is shown here and never reaches the
+    // calculation that opened this window.
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { cmdPrint_Click(); }); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdPrint);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(grdValidationResults, 1);
@@ -73,6 +77,8 @@ void frmDorvValidationResults::Form_Load()
              QStringLiteral("2 x ") + rs.field(QStringLiteral("WallWidth")).toText() + QStringLiteral(" Wall")});
     }
 }
+
+void frmDorvValidationResults::cmdPrint_Click() { PrintValidationReport(); }
 
 void frmDorvValidationResults::showModal()
 {

@@ -26,7 +26,11 @@ public:
     DataGrid* grdValidationResults = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+    // Draws the product validation report and shows it in the preview,
+    // modally over this window.
+    void cmdPrint_Click();
 
 private:
     void Form_Load();

@@ -5,6 +5,7 @@
 #include "core/sql_literals.h"
 #include "platform/print_document.h"
 #include "reports/frmDorvPrintPreview.h"
+#include "reports/page_logo.h"
 #include "reports/report_detailed.h"
 #include "reports/report_itemized.h"
 #include "reports/report_quote.h"
@@ -138,7 +139,7 @@ void DrawPageLogo()
     p.setTopMargin(1.0);
     p.setBottomMargin(1.0);
     // Read anew for every page; a picture that cannot be read shows none.
-    const QImage logo(programFolder() + QStringLiteral("/Ostrel-HALVEK_348.gif"));
+    const QImage logo(programFolder() + QLatin1Char('/') + pageLogoFileName());
     p.DrawImage(logo, p.LeftMargin(), p.HeaderMargin());
 }
 

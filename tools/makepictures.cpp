@@ -1,7 +1,10 @@
-// Draws the wall editor's pictures into JPEG files in the given folder.
+// Draws the wall editor's pictures into JPEG files, and the report pages'
+// logo into a GIF file, in the given folder.
+#include "reports/page_logo.h"
 #include "ui/project/wall_pictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -23,6 +26,12 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
+    }
+    const QString logo = folder.filePath(dv::pageLogoFileName());
+    QFile file(logo);
+    if (!file.open(QIODevice::WriteOnly) || file.write(dv::encodeGif(dv::drawPageLogoPicture())) < 0 || !file.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(logo));
+        return 1;
     }
     return 0;
 }
