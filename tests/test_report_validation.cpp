@@ -102,7 +102,7 @@ TEST_F(ValidationReportTest, EveryPageCarriesTheLogoTheHeaderRowAndItsNumber)
 TEST_F(ValidationReportTest, ReplacesTheDocumentThePreviewShowed)
 {
     addFinding(QStringLiteral("Stud"), 1, QStringLiteral("Front"), 6);
-    dv::PrintReports(dv::ReportOptions{}, false);
+    dv::PrintReports(dv::MemoryReportOptions{}, false);
     ASSERT_EQ(doc().pageCount(), 2);
     clickPrint();
     EXPECT_EQ(doc().pageCount(), 1);
@@ -123,7 +123,7 @@ TEST_F(ValidationReportTest, AnErrorIsShownInTheWindowAndThePreviewKeepsItsDocum
     EXPECT_EQ(doc().pageTexts(1).first(), QStringLiteral("Ostrel Dorvane - Product Validation Report"));
     EXPECT_TRUE(cells(1).contains(QStringLiteral("Front")));
     // The next document starts clean.
-    dv::PrintReports(dv::ReportOptions{}, false);
+    dv::PrintReports(dv::MemoryReportOptions{}, false);
     EXPECT_EQ(doc().pageCount(), 2);
 }
 
