@@ -7,32 +7,7 @@
 
 namespace {
 
-const QString kInch = QStringLiteral("\"");
-
 class DetailedDataTest : public dvtest::ReportDataTest {};
-
-TEST_F(DetailedDataTest, GableAndEaveTablesWithTranslatedLengths)
-{
-    setWindSpeed(90);
-    addGableWall(1, QStringLiteral("North"), 10.5, 18.25, 30, 6, 2, QStringLiteral("EXPOSURE C"), 1,
-                 QStringLiteral("Vinyl"), 4, 1);
-    addEaveWall(2, QStringLiteral("South"), 9, 40.0625, 24.5, QStringLiteral("EXPOSURE B"), 1, QStringLiteral("Brick"), 2);
-    listWall(1, QStringLiteral("North"));
-    listWall(3, QStringLiteral("Draft"), QStringLiteral("No"));
-    listWall(2, QStringLiteral("South"));
-    const std::vector<dv::WallDetails> d = dv::BuildWallDetails();
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_TRUE(d[0].gable);
-    EXPECT_EQ(d[0].wallName, QStringLiteral("North"));
-    EXPECT_EQ(d[0].header.size(), 9);
-    EXPECT_EQ(d[0].format.count(QLatin1Char('|')), 8);
-    EXPECT_EQ(d[0].cells, QStringList({"GABLE", "6/12", "10' 6" + kInch, "18' 3" + kInch, "30'", "Vinyl",
-                                       "EXPOSURE C", "4", "Yes"}));
-    EXPECT_FALSE(d[1].gable);
-    EXPECT_EQ(d[1].header, QStringList({"Wall Type", "Eave Height", "Truss Span", "Length", "Finish", "Exposure",
-                                        "Corners"}));
-    EXPECT_EQ(d[1].cells, QStringList({"EAVE", "9'", "24' 6" + kInch, "40' 3/4" + kInch, "Brick", "EXPOSURE B", "2"}));
-}
 
 TEST_F(DetailedDataTest, HighWindSpeedsPrintHurricaneProne)
 {
