@@ -11,6 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(dv::appTitle());
+    // The desktop entry installed with the program gives its menu name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dorvane"));
     dv::frmDorvMain* window = nullptr;
     try {
         dv::Main(

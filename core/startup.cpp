@@ -1,6 +1,7 @@
 #include "core/startup.h"
 #include "core/app_state.h"
 #include "core/compact.h"
+#include "core/data_location.h"
 #include "core/project_reset.h"
 
 #include <QDir>
@@ -10,8 +11,7 @@ namespace dv {
 ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>& createProjectWindow,
                   const std::function<void()>& pumpEvents)
 {
-    QString folder = QDir::cleanPath(exeFolder);
-    DatabasePath = folder + QStringLiteral("/Dorvane.dat");
+    DatabasePath = ChooseDatabasePath(exeFolder);
     OpenDatabase();
     ProjectView* view = createProjectWindow();
     setProjectView(view);

@@ -6,8 +6,8 @@
 
 namespace dv {
 
-// The start of the program: opens the database beside the executable,
-// creates the project window (whose load reads the profile list), empties
+// The start of the program: opens the database (beside the executable, or
+// the user's copy of the delivered one; see data_location.h), creates the project window (whose load reads the profile list), empties
 // the project, compacts the file and opens it again. The caller shows the
 // window it gets back. Any failure raises an AppError before a window is
 // shown; the caller reports it and ends the program.

@@ -6,7 +6,9 @@
 --   TEXT text (up to 255 characters), SMALLINT 16-bit integer, INTEGER 32-bit
 --   integer, DOUBLE double, CURRENCY money with four decimals, YESNO a flag
 --   stored as -1 (yes) or 0 (no).  INTEGER PRIMARY KEY marks the counters the
---   database assigns on INSERT.
+--   database assigns on INSERT; AUTOINCREMENT marks those whose numbers are
+--   never given out again after a row is deleted (profiles and window makers,
+--   whose IDs other rows name).
 -- Text columns carry no collation; queries that compare text keys say so.
 -- SQLite 3.15 dialect (SQLCipher 3.4.1).
 
@@ -118,7 +120,7 @@ CREATE TABLE Roof_Loading (
 
 -- Window makers with their jamb-extension material cost per header.
 CREATE TABLE Window_Manufacturer (
-    ID INTEGER PRIMARY KEY,
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
     MfrName TEXT,
     Material2x6 CURRENCY DEFAULT 50,
     Material2x8 CURRENCY DEFAULT 100,
@@ -129,7 +131,7 @@ CREATE TABLE Window_Manufacturer (
 
 -- Pricing profiles; ID 1 is "Default".
 CREATE TABLE Customer_ProfileID (
-    ID INTEGER PRIMARY KEY,
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
     CustomerProfileName TEXT,
     Markup DOUBLE,
     DeliveryCharge CURRENCY

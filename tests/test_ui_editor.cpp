@@ -5,6 +5,7 @@
 // lists.
 #include "core/app_state.h"
 #include "core/input_filters.h"
+#include "core/startup.h"
 #include "core/translator.h"
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
@@ -627,6 +628,33 @@ TEST_F(EditorTest, TypedLengthsAreCappedTranslatedAndStoredInFeet)
     // Numbers reach the statement with 15 significant digits.
     EXPECT_NEAR(stored(QStringLiteral("EaveHeight"), 1).toDouble(), 150.5 / 12.0, 1e-12);
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("WallLength"), 1).toDouble(), 300.0);
+}
+
+TEST_F(EditorTest, ARefusedLengthNamesItsBoxAndKeepsItsNumber)
+{
+    addWall(QStringLiteral("North"));
+    open(QStringLiteral("North"));
+    const struct {
+        QLineEdit* box;
+        void (dv::frmDorvMain::*rule)();
+        const char* caption;
+    } boxes[] = {{w->txtWallLength, &dv::frmDorvMain::txtWallLength_LostFocus, "Wall Length"},
+                 {w->txtEaveHeight, &dv::frmDorvMain::txtEaveHeight_LostFocus, "Eave Height"},
+                 {w->txtRoofTrussSpan, &dv::frmDorvMain::txtRoofTrussSpan_LostFocus, "Truss Span (plus overhang)"}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.caption);
+        const QString expected = dv::errorMessageText(
+            dv::err::InvalidInputFormat, QLatin1String(b.caption) + QStringLiteral(": Invalid Input string format."));
+        // Leaving the box, and saving the wall with it.
+        w->messages.clear();
+        b.box->setText(QStringLiteral("1.2.3"));
+        (w.get()->*b.rule)();
+        w->cmdAddtoProject_Click();
+        ASSERT_EQ(w->messages.size(), 2u);
+        EXPECT_EQ(w->messages[0].text, expected);
+        EXPECT_EQ(w->messages[1].text, expected);
+        b.box->setText(QStringLiteral("10"));
+    }
 }
 
 TEST_F(EditorTest, LengthBoxesLetOnlyLengthCharactersThrough)

@@ -17,12 +17,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
@@ -368,7 +371,9 @@ TEST_F(ProjectWindowTest, OpenStartsEmptyInTheProjectsFolderAndACancelDoesNothin
     w->subMnuOpen_Click();
     ASSERT_EQ(w->dialogs.size(), 1u);
     EXPECT_EQ(w->dialogs[0].mode, TestWindow::FileDialogMode::Open);
-    EXPECT_EQ(w->dialogs[0].folder, dv::programFolder() + QStringLiteral("/Projects"));
+    // Beside the database in use, made when missing.
+    EXPECT_EQ(w->dialogs[0].folder, dir.path() + QStringLiteral("/Projects"));
+    EXPECT_TRUE(QFileInfo(dir.path() + QStringLiteral("/Projects")).isDir());
     EXPECT_EQ(w->dialogs[0].fileName, QString());
     EXPECT_TRUE(w->opened.isEmpty());
     EXPECT_TRUE(messages().empty());
@@ -396,7 +401,7 @@ TEST_F(ProjectWindowTest, SaveFromTheToolbarRefusesAnEmptyProjectTheMenuDoesNot)
     EXPECT_EQ(messages().size(), 1u);
     ASSERT_EQ(w->dialogs.size(), 1u);
     EXPECT_EQ(w->dialogs[0].mode, TestWindow::FileDialogMode::Save);
-    EXPECT_EQ(w->dialogs[0].folder, dv::programFolder() + QStringLiteral("/Projects/"));
+    EXPECT_EQ(w->dialogs[0].folder, dir.path() + QStringLiteral("/Projects/"));
     EXPECT_EQ(w->saved, QStringList{file});
 }
 
@@ -756,4 +761,41 @@ TEST_F(ProjectWindowTest, CloseAsksNothingUnloadsEveryWindowAndClosesTheDatabase
     EXPECT_EQ(count(QStringLiteral("Project_Information")), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = 1")).toDouble(), 12.0);
     QApplication::setQuitOnLastWindowClosed(quitOnLast);
+}
+
+// ---------------------------------------------------------------------------
+// Fit on a laptop screen
+
+TEST_F(ProjectWindowTest, FitsASmallLaptopScreen)
+{
+    // 1366 x 768 less the title bar and a desktop panel.
+    const QSize room(1280, 700);
+    for (int page : {dv::frmDorvMain::ProjectPage, dv::frmDorvMain::WallEditorPage}) {
+        w->SSTab2->setCurrentIndex(page);
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        EXPECT_LE(least.width(), room.width()) << "page " << page;
+        EXPECT_LE(least.height(), room.height()) << "page " << page;
+    }
+    // There the project page shows whole; the wall editor may scroll.
+    w->SSTab2->showOnlyPage(dv::frmDorvMain::ProjectPage);
+    w->resize(room);
+    w->show();
+    QCoreApplication::processEvents();
+    auto* area = qobject_cast<QScrollArea*>(w->SSTab2->currentWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->widget(), w->fraProjectView);
+    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ProjectWindowTest, ComparisonAmountsAreRightAlignedAndShownWhole)
+{
+    w->comparisonAddRow(QStringLiteral("|12|~|North elevation over the garage|~|$1234567.00/$12345.00*|~|$1.00/$0.00|~|$2.00/$0.00|"));
+    dv::DataGrid* g = w->grdComparisonInformation;
+    const QFontMetrics fm(g->font());
+    for (int c = 0; c < 5; ++c) {
+        const int horizontal = g->item(0, c)->textAlignment() & Qt::AlignHorizontal_Mask;
+        EXPECT_EQ(horizontal, c >= 2 ? int(Qt::AlignRight) : int(Qt::AlignLeft)) << c;
+        EXPECT_GT(g->columnWidth(c), fm.horizontalAdvance(g->cellText(0, c))) << c;
+    }
 }

@@ -6,6 +6,7 @@
 #include "core/translator.h"
 #include "core/wall_list.h"
 #include "engine/calculate.h"
+#include "core/startup.h"
 #include "platform/app_error.h"
 #include "platform/numbers.h"
 #include "platform/widgets/data_combo.h"
@@ -573,7 +574,8 @@ TEST_F(OpeningsTest, UnreadableWidthIsReportedAndNothingStored)
     enterOpening(u"abc"_s, u"7"_s, u"1"_s, u"Column 1"_s, u"Column 2"_s);
     pressAddRO();
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_TRUE(view.messages[0].text.contains(u"Invalid Input string format."_s));
+    EXPECT_EQ(view.messages[0].text,
+              dv::errorMessageText(dv::err::InvalidInputFormat, u"Rough Opening Width: Invalid Input string format."_s));
     EXPECT_EQ(count(u"Header_Information"_s), 0);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QLabel>
 #include <QSignalSpy>
@@ -144,6 +146,52 @@ TEST(DataGridMouse, AddingRowsDoesNotMoveTheUsersRow)
     g->addRow(QStringLiteral("|3|~|Wall 3|~|Yes|"));
     EXPECT_EQ(g->selectedRow(), 1);
     EXPECT_EQ(g->value(0), QStringLiteral("2"));
+}
+
+TEST(DataGridColumns, CaptionsAndValuesAreNeverCutTheStretchColumnTakesTheRest)
+{
+    std::unique_ptr<DataGrid> g(threeColumnGrid());
+    g->setStretchColumn(1);
+    g->show();
+    const QFontMetrics header(g->horizontalHeader()->font());
+    const QFontMetrics cells(g->font());
+    auto fitsCaptions = [&] {
+        for (int c = 0; c < 3; ++c)
+            EXPECT_GT(g->columnWidth(c), header.horizontalAdvance(g->horizontalHeaderItem(c)->text())) << c;
+    };
+    fitsCaptions();
+    const QString longName = QStringLiteral("North elevation over the double garage, second floor");
+    g->addRowFields({QStringLiteral("123456789"), longName, QStringLiteral("Yes")});
+    EXPECT_GT(g->columnWidth(0), cells.horizontalAdvance(QStringLiteral("123456789")));
+    EXPECT_GT(g->columnWidth(1), cells.horizontalAdvance(longName));
+    fitsCaptions();
+
+    // Wide: the columns fill the grid, the name column taking what is left.
+    g->resize(2000, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g->columnWidth(0) + g->columnWidth(1) + g->columnWidth(2), g->viewport()->width());
+    EXPECT_EQ(g->columnWidth(2), g->neededColumnWidth(2));
+    // Narrow: nothing is squeezed; the grid scrolls sideways.
+    g->resize(200, 300);
+    QCoreApplication::processEvents();
+    EXPECT_GT(g->columnWidth(1), cells.horizontalAdvance(longName));
+    EXPECT_GT(g->horizontalScrollBar()->maximum(), 0);
+    // Emptied, the columns go back to their captions.
+    g->removeAll();
+    EXPECT_LT(g->neededColumnWidth(1), cells.horizontalAdvance(longName));
+    fitsCaptions();
+}
+
+TEST(DataGridColumns, AColumnKeepsItsAlignmentForRowsAddedBeforeAndAfter)
+{
+    std::unique_ptr<DataGrid> g(threeColumnGrid());
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Front"), QStringLiteral("$10.00/$0.00")});
+    g->setColumnAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    g->addRowFields({QStringLiteral("2"), QStringLiteral("Back"), QStringLiteral("$9.00/$0.00")});
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(g->item(r, 2)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter)) << r;
+        EXPECT_EQ(g->item(r, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft)) << r;
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -1,7 +1,9 @@
 #include "platform/widgets/data_grid.h"
 #include "core/project_view.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <algorithm>
 
 namespace dv {
 
@@ -15,8 +17,11 @@ DataGrid::DataGrid(const QStringList& captions, QWidget* parent) : QTableWidget(
     setWordWrap(false);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    alignment_.assign(static_cast<std::size_t>(columnCount()), Qt::AlignLeft | Qt::AlignVCenter);
+    measureAll();
 
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
         cursor_ = row;
@@ -37,6 +42,7 @@ void DataGrid::removeAll()
 {
     setRowCount(0);
     cursor_ = -1;
+    measureAll();
 }
 
 void DataGrid::addRow(const QString& rowText) { addRowFields(splitRowText(rowText)); }
@@ -50,8 +56,12 @@ void DataGrid::addRowFields(const QStringList& fields)
     for (int c = 0; c < columnCount(); ++c) {
         auto* item = new QTableWidgetItem(c < fields.size() ? fields[c] : QString());
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        if (static_cast<std::size_t>(c) < alignment_.size())
+            item->setTextAlignment(alignment_[static_cast<std::size_t>(c)]);
         setItem(r, c, item);
     }
+    measureRow(r);
+    applyColumnWidths();
 }
 
 void DataGrid::setCursorRow(int row) { cursor_ = (row >= 0 && row < rowCount()) ? row : -1; }
@@ -74,6 +84,8 @@ void DataGrid::setValue(int column, const QString& text)
         return;
     if (QTableWidgetItem* it = item(cursor_, column))
         it->setText(text);
+    measureRow(cursor_);
+    applyColumnWidths();
 }
 
 QString DataGrid::cellText(int row, int column) const
@@ -97,6 +109,80 @@ void DataGrid::selectRowAt(int row)
     setCurrentCell(row, 0);
     selectRow(row);
     cursor_ = row;
+}
+
+void DataGrid::setStretchColumn(int column)
+{
+    stretchColumn_ = column;
+    applyColumnWidths();
+}
+
+void DataGrid::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    alignment_[static_cast<std::size_t>(column)] = alignment;
+    for (int r = 0; r < rowCount(); ++r)
+        if (QTableWidgetItem* it = item(r, column))
+            it->setTextAlignment(alignment);
+}
+
+int DataGrid::neededColumnWidth(int column) const
+{
+    return column >= 0 && column < columnCount() ? needed_[static_cast<std::size_t>(column)] : 0;
+}
+
+void DataGrid::measureRow(int row)
+{
+    if (needed_.size() != static_cast<std::size_t>(columnCount())) {
+        measureAll();
+        return;
+    }
+    for (int c = 0; c < columnCount(); ++c) {
+        int& need = needed_[static_cast<std::size_t>(c)];
+        need = std::max(need, sizeHintForIndex(model()->index(row, c)).width());
+    }
+}
+
+void DataGrid::measureAll()
+{
+    needed_.assign(static_cast<std::size_t>(columnCount()), 0);
+    alignment_.resize(static_cast<std::size_t>(columnCount()), Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 0; c < columnCount(); ++c)
+        needed_[static_cast<std::size_t>(c)] = std::max(horizontalHeader()->sectionSizeHint(c), 0);
+    for (int r = 0; r < rowCount(); ++r)
+        measureRow(r);
+    applyColumnWidths();
+}
+
+void DataGrid::applyColumnWidths()
+{
+    const int n = columnCount();
+    if (n == 0)
+        return;
+    if (needed_.size() != static_cast<std::size_t>(n)) {
+        measureAll();
+        return;
+    }
+    int total = 0;
+    for (int w : needed_)
+        total += w;
+    const int stretch = stretchColumn_ >= 0 && stretchColumn_ < n ? stretchColumn_ : n - 1;
+    const int spare = std::max(0, viewport()->width() - total);
+    for (int c = 0; c < n; ++c) {
+        const int width = needed_[static_cast<std::size_t>(c)] + (c == stretch ? spare : 0);
+        if (columnWidth(c) != width)
+            setColumnWidth(c, width);
+    }
+}
+
+bool DataGrid::viewportEvent(QEvent* event)
+{
+    // The viewport changes width with the window and when a scroll bar
+    // comes or goes; the stretching column follows it.
+    if (event->type() == QEvent::Resize)
+        applyColumnWidths();
+    return QTableWidget::viewportEvent(event);
 }
 
 }  // namespace dv

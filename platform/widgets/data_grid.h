@@ -7,8 +7,14 @@
 // selection: code that walks the rows (moveFirst, moveNext, value) never
 // moves what the user has selected, and a row the user clicks becomes both
 // the selected and the current row.
+//
+// Every column is at least as wide as its caption and its widest value, so
+// nothing shown is cut; one column (the last unless another is named) takes
+// the width the others leave. Where the grid is too narrow for all of them
+// it scrolls sideways.
 #include <QStringList>
 #include <QTableWidget>
+#include <vector>
 
 namespace dv {
 
@@ -41,14 +47,32 @@ public:
     // Selects a row as the user would, making it current as well.
     void selectRowAt(int row);
 
+    // The column that takes the width the others leave.
+    void setStretchColumn(int column);
+    // How a column's values are aligned (left unless set); amounts are
+    // right-aligned.
+    void setColumnAlignment(int column, Qt::Alignment alignment);
+    // The width a column needs for its caption and its widest value.
+    int neededColumnWidth(int column) const;
+
 signals:
     // A row was clicked; it is now selected and current.
     void rowClicked(int row);
     // A row was double-clicked (activated).
     void rowDoubleClicked(int row);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
+    void measureRow(int row);
+    void measureAll();
+    void applyColumnWidths();
+
     int cursor_ = -1;
+    int stretchColumn_ = -1;
+    std::vector<int> needed_;
+    std::vector<Qt::Alignment> alignment_;
 };
 
 }  // namespace dv

@@ -1,5 +1,6 @@
 #include "ui/project/app_info.h"
 
+#include "core/data_location.h"
 #include "core/project_files.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,6 @@ QString appVersionText()
     return ProgramVersionText();
 }
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder() { return DeliveredDataFolder(QCoreApplication::applicationDirPath()); }
 
 }  // namespace dv

@@ -7,8 +7,8 @@ namespace dv {
 QString appTitle();
 // Major, minor and revision joined by ".".
 QString appVersionText();
-// The folder of the executable: the database, the pictures and the
-// "Projects" folder are found from here.
+// The folder of the files the program is delivered with (its pictures):
+// the executable's folder in a build, share/dorvane when installed.
 QString programFolder();
 
 }  // namespace dv

@@ -2,6 +2,7 @@
 #include "ui/project/frmDorvMain_openings.h"
 #include "core/project_files.h"
 #include "core/app_state.h"
+#include "core/data_location.h"
 #include "core/project_reset.h"
 #include "core/wall_list.h"
 #include "engine/calculate.h"
@@ -34,6 +35,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -68,6 +71,51 @@ QLabel* headingLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A view that scrolls where the window is smaller than the view needs. The
+// view is as large as the visible area, and never smaller than its least
+// size at that width (wrapped texts take more lines on a narrow window).
+class ViewScroller : public QScrollArea {
+public:
+    ViewScroller(QWidget* view, QWidget* parent) : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(false);
+        setWidget(view);
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            fitView();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    bool viewportEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fitView();
+        return QScrollArea::viewportEvent(event);
+    }
+
+private:
+    void fitView()
+    {
+        QWidget* view = widget();
+        if (!view)
+            return;
+        const QLayout* layout = view->layout();
+        const QSize least = layout ? layout->totalMinimumSize() : view->minimumSizeHint();
+        const int width = std::max(viewport()->width(), least.width());
+        int height = least.height();
+        if (layout && layout->hasHeightForWidth())
+            height = std::max(height, layout->totalMinimumHeightForWidth(width));
+        const QSize size(width, std::max(viewport()->height(), height));
+        if (view->size() != size)
+            view->resize(size);
+    }
+};
+
 }  // namespace
 
 frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
@@ -76,21 +124,28 @@ frmDorvMain::frmDorvMain(QWidget* parent) : QMainWindow(parent)
     SSTab2 = new TabControl(this);
     SSTab2->setObjectName(QStringLiteral("SSTab2"));
 
-    fraWallEditor = new QWidget(SSTab2);
+    // Each view scrolls where the window is smaller than the view needs, so
+    // the window fits a small screen whatever the fonts.
+    fraWallEditor = new QWidget;
     fraWallEditor->setObjectName(QStringLiteral("fraWallEditor"));
     new QVBoxLayout(fraWallEditor);
-    SSTab2->addTab(fraWallEditor, QStringLiteral("Wall System Information"));
+    SSTab2->addTab(new ViewScroller(fraWallEditor, SSTab2), QStringLiteral("Wall System Information"));
 
-    fraProjectView = new QWidget(SSTab2);
+    fraProjectView = new QWidget;
     fraProjectView->setObjectName(QStringLiteral("fraProjectView"));
-    SSTab2->addTab(fraProjectView, QStringLiteral("Project Summary Information"));
+    SSTab2->addTab(new ViewScroller(fraProjectView, SSTab2), QStringLiteral("Project Summary Information"));
 
     buildProjectPage();
     buildWallEditor();
     buildOpeningsEditor();
     buildMenus();
     setCentralWidget(SSTab2);
-    resize(1060, 780);
+    // As large as the views like, within the screen's free area (title bar
+    // and frame allowed for).
+    QSize size(1060, 780);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    resize(size);
     connectHandlers();
     connectEditorHandlers();
     Form_Load();
@@ -217,15 +272,7 @@ void frmDorvMain::buildProjectPage()
     grdWallSystemInformation = new DataGrid(
         {QStringLiteral("WallID"), QStringLiteral("Wall System Name"), QStringLiteral("Configured")}, fraWallSystem);
     grdWallSystemInformation->setObjectName(QStringLiteral("grdWallSystemInformation"));
-    {
-        QHeaderView* h = grdWallSystemInformation->horizontalHeader();
-        h->setStretchLastSection(false);
-        h->setSectionResizeMode(0, QHeaderView::Fixed);
-        h->setSectionResizeMode(1, QHeaderView::Stretch);
-        h->setSectionResizeMode(2, QHeaderView::Fixed);
-        grdWallSystemInformation->setColumnWidth(0, 70);
-        grdWallSystemInformation->setColumnWidth(2, 100);
-    }
+    grdWallSystemInformation->setStretchColumn(1);
     auto* wallLayout = new QGridLayout(fraWallSystem);
     wallLayout->addWidget(new QLabel(QStringLiteral("Wall System Name"), fraWallSystem), 0, 0);
     wallLayout->addWidget(txtWallSystemName, 0, 1);
@@ -251,17 +298,9 @@ void frmDorvMain::buildProjectPage()
                                              QStringLiteral("2x10 Wall Total/Jamb Ext.")},
                                             page);
     grdComparisonInformation->setObjectName(QStringLiteral("grdComparisonInformation"));
-    {
-        QHeaderView* h = grdComparisonInformation->horizontalHeader();
-        h->setStretchLastSection(false);
-        h->setSectionResizeMode(0, QHeaderView::Fixed);
-        h->setSectionResizeMode(1, QHeaderView::Stretch);
-        for (int c = 2; c <= 4; ++c) {
-            h->setSectionResizeMode(c, QHeaderView::Fixed);
-            grdComparisonInformation->setColumnWidth(c, 190);
-        }
-        grdComparisonInformation->setColumnWidth(0, 70);
-    }
+    grdComparisonInformation->setStretchColumn(1);
+    for (int c = 2; c <= 4; ++c)
+        grdComparisonInformation->setColumnAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     auto* notes = new QWidget(page);
     auto* notesLayout = new QVBoxLayout(notes);
     notesLayout->setContentsMargins(4, 0, 4, 0);
@@ -293,7 +332,10 @@ void frmDorvMain::buildProjectPage()
     fraProfile->setFixedWidth(leftWidth);
     criteria->setFixedWidth(leftWidth);
     criteria->setMinimumHeight(criteriaLayout->totalHeightForWidth(leftWidth) + fontMetrics().height());
-    grdComparisonInformation->setMinimumHeight(110);
+    // The comparison shows at least its captions and two walls.
+    grdComparisonInformation->setMinimumHeight(grdComparisonInformation->horizontalHeader()->sizeHint().height()
+                                               + 2 * grdComparisonInformation->verticalHeader()->defaultSectionSize()
+                                               + 2 * grdComparisonInformation->frameWidth());
     grdWallSystemInformation->setMinimumHeight(140);
 
     auto* page_layout = new QVBoxLayout(page);
@@ -385,6 +427,11 @@ bool frmDorvMain::focusNextPrevChild(bool next)
             QWidget* w = tabChain_[static_cast<std::size_t>(i)];
             if (w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
                 w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+                    if (auto* area = qobject_cast<QScrollArea*>(p)) {
+                        area->ensureWidgetVisible(w);
+                        break;
+                    }
                 return true;
             }
         }
@@ -465,7 +512,7 @@ void frmDorvMain::NewProject()
 void frmDorvMain::OpenProject()
 {
     fileDialogName_.clear();
-    fileDialogName_ = chooseProjectFile(FileDialogMode::Open, programFolder() + QStringLiteral("/Projects"), fileDialogName_);
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Open, ProjectsFolder(), fileDialogName_);
     if (fileDialogName_.isEmpty())
         return;
     openProjectFile(fileDialogName_);
@@ -480,7 +527,7 @@ void frmDorvMain::SaveProject(bool fromToolbar)
         return;
     }
     // The dialog proposes the name last chosen in it.
-    fileDialogName_ = chooseProjectFile(FileDialogMode::Save, programFolder() + QStringLiteral("/Projects/"), fileDialogName_);
+    fileDialogName_ = chooseProjectFile(FileDialogMode::Save, ProjectsFolder() + QLatin1Char('/'), fileDialogName_);
     if (fileDialogName_.isEmpty())
         return;
     saveProjectFile(fileDialogName_);

@@ -12,6 +12,7 @@
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
 #include "platform/widgets/tab_control.h"
+#include "ui/project/box_caption.h"
 #include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
@@ -29,6 +30,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 namespace dv {
 
@@ -170,6 +172,12 @@ void frmDorvMain::buildWallEditor()
     dims->addWidget(txtWallLength, 2, 1);
     dims->addWidget(Label19, 2, 2);
     dims->addWidget(txtRoofTrussSpan, 2, 3);
+
+    for (auto [box, text] : {std::pair{txtEaveHeight, "Eave Height"}, std::pair{txtWallLength, "Wall Length"},
+                             std::pair{txtRidgeHeight, "Ridge Height"}, std::pair{txtDTFH, "Distance to First Column"},
+                             std::pair{txtRoofTrussSpan, "Truss Span (plus overhang)"},
+                             std::pair{txtRoofSlope, "Roof Slope"}})
+        setBoxCaption(box, QString::fromLatin1(text));
 
     auto* fraFinish = new QGroupBox(QStringLiteral("Wall Details"), page);
     cboExteriorFinish = named(new DataCombo({QStringLiteral("FinishName")}, 0, fraFinish), "cboExteriorFinish");
@@ -366,7 +374,8 @@ void frmDorvMain::lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anc
     if (!box || box->text().isEmpty())
         return;
     box->setText(LimitLengthText(box->text()));
-    const QString shown = FormatInchesForDisplay(ConvertInputToInches(box->text())).trimmed();
+    const QString shown =
+        readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text())).trimmed(); });
     box->setText(shown);
     if (label) {
         label->setText(shown);

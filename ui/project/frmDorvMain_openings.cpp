@@ -9,6 +9,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "ui/project/box_caption.h"
 #include "ui/project/guarded.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // notation, and its length returned in feet. A missing or empty box is 0.
 double readLengthBox(QLineEdit* box)
 {
-    const double inches = ConvertInputToInches(box ? box->text() : QString(), 0);
+    const double inches = readNamingBox(box, [box] { return ConvertInputToInches(box ? box->text() : QString(), 0); });
     const QString shown = FormatInchesForDisplay(inches);
     if (box)
         box->setText(shown);
@@ -194,6 +195,8 @@ void WallOpeningsEditor::buildColumnsPage(QWidget* page)
     cboColumnID->setObjectName(QStringLiteral("cboColumnID"));
     txtColumnHeight->setObjectName(QStringLiteral("txtColumnHeight"));
     txtMaxColumnWidth->setObjectName(QStringLiteral("txtMaxColumnWidth"));
+    setBoxCaption(txtColumnHeight, QStringLiteral("Column Height"));
+    setBoxCaption(txtMaxColumnWidth, QStringLiteral("Max width (including trimmers)"));
     cmdAddColumn->setObjectName(QStringLiteral("cmdAddColumn"));
     cmdRemoveColumn->setObjectName(QStringLiteral("cmdRemoveColumn"));
     grdColumnInformation->setObjectName(QStringLiteral("grdColumnInformation"));
@@ -254,6 +257,8 @@ void WallOpeningsEditor::buildRoughOpeningsPage(QWidget* page)
     cboROID->setObjectName(QStringLiteral("cboROID"));
     txtROWidth->setObjectName(QStringLiteral("txtROWidth"));
     txtAverageROHeight->setObjectName(QStringLiteral("txtAverageROHeight"));
+    setBoxCaption(txtROWidth, QStringLiteral("Rough Opening Width"));
+    setBoxCaption(txtAverageROHeight, QStringLiteral("Average R.O. Height"));
     cboNumberHeaders->setObjectName(QStringLiteral("cboNumberHeaders"));
     cboColumnIDLeft->setObjectName(QStringLiteral("cboColumnIDLeft"));
     cboColumnIDRight->setObjectName(QStringLiteral("cboColumnIDRight"));
@@ -343,7 +348,8 @@ void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
     if (box->text().isEmpty())
         return;
     box->setText(LimitLengthText(box->text()));
-    box->setText(FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)).trimmed());
+    box->setText(readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)); })
+                     .trimmed());
     if (!label)
         return;
     label->setText(box->text());

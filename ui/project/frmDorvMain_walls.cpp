@@ -10,6 +10,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
 #include "ui/project/frmDorvCopyWall.h"
+#include "ui/project/box_caption.h"
 #include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 
@@ -50,7 +51,7 @@ double storedFeet(QLineEdit* box)
 {
     if (box->text().isEmpty())
         return 0;
-    FormatInchesForDisplay(ConvertInputToInches(box->text()));
+    readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text())); });
     const double feet = gLastDisplayValue / 12.0;
     gLastDisplayValue = 0;
     return checkedFinite(feet, "length");
