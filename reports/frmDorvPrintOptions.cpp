@@ -9,11 +9,14 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "reports/frmDorvPrintPreview.h"
+#include "reports/modDorvPrint.h"
 #include "ui/project/app_info.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -488,23 +491,25 @@ MsgResult frmDorvPrintOptions::messageBox(const QString& text, const QString& ti
     }
 }
 
-void frmDorvPrintOptions::drawReports(bool includeQuote)
-{
-    (void)includeQuote;
-    ReportPrinted = true;
-}
+void frmDorvPrintOptions::drawReports(bool includeQuote) { PrintReports(*this, includeQuote); }
 
-void frmDorvPrintOptions::showPreview() {}
+void frmDorvPrintOptions::showPreview() { frmDorvPrintPreview::instance().showModeless(); }
 
-void frmDorvPrintOptions::printDocument() {}
+void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().cmdPrint_Click(); }
 
 QString frmDorvPrintOptions::chooseDocumentFile()
 {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), programFolder(),
-                                        QStringLiteral("PDF Documents (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), QString(),
+                                        QStringLiteral("PDF files (*.pdf)"));
 }
 
-void frmDorvPrintOptions::writeDocument(const QString& path) { (void)path; }
+void frmDorvPrintOptions::writeDocument(const QString& path)
+{
+    QString file = path;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    SetReportPrinter().writePdf(file);
+}
 
 // ---------------------------------------------------------------------------
 // ReportOptions

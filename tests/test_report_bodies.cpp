@@ -180,8 +180,10 @@ TEST_F(ReportBodiesTest, AllFourReportsAsPdf)
     addEaveWall(2, QStringLiteral("South"), 9, 40, 24);
     listWall(1, QStringLiteral("North"));
     listWall(2, QStringLiteral("South"));
-    setTotals(1, 6, QStringLiteral("1500"), QStringLiteral("120"));
-    setTotals(2, 8, QStringLiteral("1000.25"), QStringLiteral("0"));
+    // The summary re-prices the walls from their member totals before the
+    // quote reads the wall totals.
+    exec(QStringLiteral("UPDATE Project_Information SET \"6Studs\" = 1500, \"6JambX\" = 120 WHERE ID = 1"));
+    exec(QStringLiteral("UPDATE Project_Information SET \"8Studs\" = 1000.25 WHERE ID = 2"));
     for (int i = 0; i < 60; ++i)  // enough studs to carry the itemized report over a page
         material(1, 6, QStringLiteral("Stud"), QStringLiteral("Stud %1").arg(i), 1, 8 + i % 10);
     optionsWall(1, QStringLiteral("North"), true);
@@ -217,8 +219,10 @@ TEST_F(ReportBodiesTest, AllFourReportsAsPdf)
     EXPECT_EQ(last, pages.size());  // the quote fits its page
     for (int i = 0; i < pages.size(); ++i)
         EXPECT_TRUE(pages[i].contains(QStringLiteral("Page %1").arg(i + 1))) << i;
-    // 1380.00 + 1000.25 = 2380.25, tax 7% = 166.6175 shown as 166.62.
-    EXPECT_TRUE(pages.last().contains(QStringLiteral("$2546.87"))) << pages.last().toStdString();
+    // The quote prices the material without its jamb extensions: 1500.00 +
+    // 1000.25 = 2500.25, tax 7% = 175.0175 shown and added as 175.02.
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("$2500.25")));
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("$2675.27"))) << pages.last().toStdString();
 }
 
 }  // namespace
