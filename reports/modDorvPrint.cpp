@@ -222,7 +222,9 @@ void PrintProjectInformation(const ReportOptions& options)
     const QString customerName = view.builderName();
     QString expiration;
     if (options.expirationDateTicked()) {
-        expiration = reportDateText(reportNow().date().addDays(options.expirationDays().toInt())) + QStringLiteral(" (") +
+        // The combo's days are one of its fixed rows: 30, 60 or 90.
+        const int days = options.expirationDays().toInt();
+        expiration = reportDateText(reportNow().date().addDays(days)) + QStringLiteral(" (") +
                      options.expirationText() + QStringLiteral(")");
     }
     const QString blueprint = options.blueprintDateTicked() ? options.blueprintDateText() : QString();
