@@ -1,4 +1,5 @@
 #include "ui/profiles/frmDorvEditProducts.h"
+#include "ui/project/message_box.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -172,18 +172,9 @@ void frmDorvEditProducts::cmdUpdate_Click()
     accept();
 }
 
-MsgResult frmDorvEditProducts::messageBox(const QString& text, const QString& title, MsgButtons, MsgIcon icon)
+MsgResult frmDorvEditProducts::messageBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(title);
-    box.setText(text);
-    if (icon == MsgIcon::Critical)
-        box.setIcon(QMessageBox::Critical);
-    else if (icon == MsgIcon::Exclamation)
-        box.setIcon(QMessageBox::Warning);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return MsgResult::Ok;
+    return execMessageBox(this, text, title, buttons, icon);
 }
 
 }  // namespace dv

@@ -1,4 +1,5 @@
 #include "ui/profiles/frmDorvPreferences.h"
+#include "ui/project/message_box.h"
 
 #include "core/app_state.h"
 #include "core/input_filters.h"
@@ -25,7 +26,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -465,27 +465,7 @@ void frmDorvPreferences::showError(long number, const QString& text)
 
 MsgResult frmDorvPreferences::messageBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::None: break;
-    }
-    switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::Ok;
-    }
+    return execMessageBox(this, text, title, buttons, icon);
 }
 
 // ---------------------------------------------------------------------------

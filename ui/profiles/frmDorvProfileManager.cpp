@@ -1,4 +1,5 @@
 #include "ui/profiles/frmDorvProfileManager.h"
+#include "ui/project/message_box.h"
 #include "core/input_filters.h"
 #include "core/profiles.h"
 #include "core/startup.h"
@@ -15,7 +16,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -131,27 +131,7 @@ void frmDorvProfileManager::guard(const std::function<void()>& handler)
 MsgResult frmDorvProfileManager::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                             MsgIcon icon)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::None: break;
-    }
-    switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::Ok;
-    }
+    return execMessageBox(this, text, title, buttons, icon);
 }
 
 void frmDorvProfileManager::FillProfileGrid()

@@ -1,4 +1,5 @@
 #include "ui/project/frmDorvMain.h"
+#include "ui/project/message_box.h"
 #include "ui/project/frmDorvMain_openings.h"
 #include "ui/profiles/frmDorvPreferences.h"
 #include "core/project_files.h"
@@ -32,7 +33,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -727,27 +727,7 @@ void frmDorvMain::setBuilderName(const QString& s) { txtBuilderName->setText(s);
 
 MsgResult frmDorvMain::messageBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::None: break;
-    }
-    switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::Ok;
-    }
+    return execMessageBox(this, text, title, buttons, icon);
 }
 
 void frmDorvMain::closePleaseWait()
