@@ -70,12 +70,7 @@ bool readsAsMoney(const QString& text)
 void installNumberBox(QLineEdit* box)
 {
     selectAllOnFocus(box);
-    installKeyFilter(box,
-                     [](int code) {
-                         FilterNumericKey(code);
-                         return code;
-                     },
-                     [](const QString& text) { return FilterPastedNumericText(text); });
+    installNumericKeyFilter(box);
 }
 
 }  // namespace

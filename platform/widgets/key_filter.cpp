@@ -1,4 +1,5 @@
 #include "platform/widgets/key_filter.h"
+#include "core/input_filters.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -135,6 +136,17 @@ void installFocusLeave(QLineEdit* box, std::function<void()> onLeave)
 {
     if (box)
         box->installEventFilter(new FocusLeave(box, std::move(onLeave)));
+}
+
+void installNumericKeyFilter(QLineEdit* box)
+{
+    installKeyFilter(
+        box,
+        [](int code) {
+            FilterNumericKey(code);
+            return code;
+        },
+        FilterPastedNumericText);
 }
 
 }  // namespace dv

@@ -21,5 +21,7 @@ using PasteRule = std::function<QString(const QString& text)>;
 
 void installKeyFilter(QLineEdit* box, KeyRule keyRule, PasteRule pasteRule);
 void installFocusLeave(QLineEdit* box, std::function<void()> onLeave);
+// The number boxes' rule, typed and pasted alike: digits, "." and Backspace.
+void installNumericKeyFilter(QLineEdit* box);
 
 }  // namespace dv

@@ -84,13 +84,7 @@ frmDorvEditProducts::frmDorvEditProducts(int profileID, int productID, QWidget* 
     txtLFPrice->setObjectName(QStringLiteral("txtLFPrice"));
     Label2->setBuddy(txtLFPrice);
     selectAllOnFocus(txtLFPrice);
-    installKeyFilter(
-        txtLFPrice,
-        [](int code) {
-            FilterNumericKey(code);
-            return code;
-        },
-        FilterPastedNumericText);
+    installNumericKeyFilter(txtLFPrice);
     chkInventory = new QCheckBox(QStringLiteral("Inventory"), this);
     chkInventory->setObjectName(QStringLiteral("chkInventory"));
     cmdUpdate = new QPushButton(QStringLiteral("Update"), this);

@@ -38,16 +38,6 @@ const QString kMarkupFormat = QStringLiteral(
 const QString kDeliveryFormat = QStringLiteral(
     "Please check your 'Delivery Charge' input for proper formatting.  You must format your input as currency.");
 
-void numberBox(QLineEdit* box)
-{
-    installKeyFilter(box,
-                     [](int code) {
-                         FilterNumericKey(code);
-                         return code;
-                     },
-                     [](const QString& text) { return FilterPastedNumericText(text); });
-}
-
 }  // namespace
 
 frmDorvProfileManager::frmDorvProfileManager(QWidget* owner) : QDialog(owner)
@@ -86,8 +76,8 @@ frmDorvProfileManager::frmDorvProfileManager(QWidget* owner) : QDialog(owner)
 
     for (QLineEdit* box : {txtCustomerName, txtMarkupPercent, txtDeliveryCharge})
         selectAllOnFocus(box);
-    numberBox(txtMarkupPercent);
-    numberBox(txtDeliveryCharge);
+    installNumericKeyFilter(txtMarkupPercent);
+    installNumericKeyFilter(txtDeliveryCharge);
 
     auto* top = new QGridLayout;
     top->addWidget(Label1, 0, 0, 1, 2);

@@ -359,12 +359,7 @@ void frmDorvMain::attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)())
         return;
     box->setProperty("dvInputRules", true);
     selectAllOnFocus(box);
-    installKeyFilter(box,
-                     [](int code) {
-                         FilterNumericKey(code);
-                         return code;
-                     },
-                     [](const QString& text) { return FilterPastedNumericText(text); });
+    installNumericKeyFilter(box);
     installFocusLeave(box, [this, rule] {
         if (!tearingDown_)
             (this->*rule)();
