@@ -317,7 +317,7 @@ TEST_F(CoreTest, CopyWallCopiesColumnsAndOpeningsWithMarkers)
     // A wall saved without its gable-only fields copies as well (Null stays Null).
     addEaveWall(3, "Eave", 10, 30, 24);
     exec("UPDATE General_Information SET DTFH = NULL WHERE WallID = 3");
-    view.comparisonAddRow("|1|~|Source|~|$1.00/$0.00|~|$1.00/$0.00|~|$1.00/$0.00|");
+    view.comparisonAddRow({QStringLiteral("1"), QStringLiteral("Source"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$1.00/$0.00")});
     QString name2 = "Eave copy";
     QString id2 = "4";
     CopyWallSystem(name2, 3, id2);

@@ -81,7 +81,7 @@ TEST_F(ProjectFileTest, AnEmptyProjectIsTheHeaderTheFourSectionsAndTheEndLine)
                                          "[Rough Opening Information]", "", "[Project Information]", "", "EOF", ""}));
 
     buildSampleProject();
-    view.wallGridAddRow("|1|~|x|~|Yes|");
+    view.wallGridAddRow({QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("Yes")});
     OpenProjectFile(path);
     for (const char* t : {"Column_Information", "General_Information", "Header_Information", "Project_Information"})
         EXPECT_EQ(count(QLatin1String(t)), 0) << t;
@@ -108,7 +108,7 @@ TEST_F(ProjectFileTest, SaveAndOpenGiveBackTheSameRowsAndNames)
     view.project = "another";
     view.builder = "someone";
     view.setSelectedProfile(2, "Other profile");
-    view.comparisonAddRow("|7|~|Other|~|$1.00/$0.00|~|$2.00/$0.00|~|$3.00/$0.00|");
+    view.comparisonAddRow({QStringLiteral("7"), QStringLiteral("Other"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$2.00/$0.00"), QStringLiteral("$3.00/$0.00")});
     CurrentWallID = 7;
 
     OpenProjectFile(path);

@@ -25,9 +25,9 @@ protected:
         SaveProjectFile(good);
         goodText = QString::fromLatin1(readFile(good));
         // The window shows a calculated project under another profile.
-        view.wallGridAddRow("|1|~|North's wall|~|Yes|");
-        view.wallGridAddRow("|2|~|Gable, east|~|Yes|");
-        view.comparisonAddRow("|1|~|North's wall|~|$10.00/$0.00|~|$11.00/$0.00|~|$12.00/$0.00|");
+        view.wallGridAddRow({QStringLiteral("1"), QStringLiteral("North's wall"), QStringLiteral("Yes")});
+        view.wallGridAddRow({QStringLiteral("2"), QStringLiteral("Gable, east"), QStringLiteral("Yes")});
+        view.comparisonAddRow({QStringLiteral("1"), QStringLiteral("North's wall"), QStringLiteral("$10.00/$0.00"), QStringLiteral("$11.00/$0.00"), QStringLiteral("$12.00/$0.00")});
         view.setSelectedProfile(2, "Builder");
         CurrentWallID = 2;
         exec("INSERT INTO Material_List (WallID, WallName, WallWidth, MemberType) VALUES (1, 'North`s wall', 6, 'Stud')");

@@ -831,7 +831,7 @@ TEST_F(EditorTest, MemberPagesShowTheirPictureGuidesAndLists)
     width->setObjectName(QStringLiteral("txtROWidth"));
     auto* headers = new dv::DataCombo({QStringLiteral("Headers")}, 0, w->fraRoughOpeningsPage);
     headers->setObjectName(QStringLiteral("cboNumberHeaders"));
-    headers->addRow(QStringLiteral("|9|"));
+    headers->addRowFields({QStringLiteral("9")});
     auto* left = new dv::DataCombo({QStringLiteral("ID")}, 0, w->fraRoughOpeningsPage);
     left->setObjectName(QStringLiteral("cboColumnIDLeft"));
     left->setText(QStringLiteral("Column 2"));
@@ -888,7 +888,7 @@ TEST_F(EditorTest, ReturnPressesTheAddButtonOfTheMemberPage)
     // A list open on the page takes Return to pick its row.
     auto* list = new dv::DataCombo({QStringLiteral("ColumnID")}, 0, w->fraColumnsPage);
     list->setObjectName(QStringLiteral("cboColumnID"));
-    list->addRow(QStringLiteral("|Column 1|"));
+    list->addRowFields({QStringLiteral("Column 1")});
     list->show();
     list->setFocus();
     list->showPopup();

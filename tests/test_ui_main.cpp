@@ -110,7 +110,7 @@ protected:
     std::vector<Message>& messages() { return *w->messages; }
     void addComparisonRow(int id = 1)
     {
-        w->comparisonAddRow(QStringLiteral("|%1|~|Wall|~|$10.00/$0.00|~|$11.00/$0.00|~|$12.00/$0.00|").arg(id));
+        w->comparisonAddRow({QString::number(id), QStringLiteral("Wall"), QStringLiteral("$10.00/$0.00"), QStringLiteral("$11.00/$0.00"), QStringLiteral("$12.00/$0.00")});
     }
     QAction* toolbarButton(int index)
     {
@@ -737,4 +737,53 @@ TEST_F(ProjectWindowTest, CloseAsksNothingUnloadsEveryWindowAndClosesTheDatabase
     EXPECT_EQ(count(QStringLiteral("Project_Information")), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = 1")).toDouble(), 12.0);
     QApplication::setQuitOnLastWindowClosed(quitOnLast);
+}
+
+// ---------------------------------------------------------------------------
+// Names that hold the characters of a list-row text
+
+TEST_F(ProjectWindowTest, NamesWithRowMarksStayInTheirOwnColumn)
+{
+    const QStringList names = {QStringLiteral("Fake|~|Yes"), QStringLiteral("a|b"), QStringLiteral("x~y"),
+                               QStringLiteral("p;q|~|")};
+    for (int i = 0; i < names.size(); ++i)
+        exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName, Markup, DeliveryCharge) "
+                            "VALUES (%1, %2, 0, 0)").arg(60 + i).arg(dv::sqlQuote(names[i])));
+    exec(QStringLiteral("UPDATE Products SET ProductName = 'Stud|~|Yes|~|9;x' WHERE ProductID IN "
+                        "(SELECT ProductID FROM Products LIMIT 5)"));
+    exec(QStringLiteral("INSERT INTO Exterior_Finish (FinishName, StudDeflectionLimit) VALUES ('Brick|~|Stone', 360)"));
+    w.reset();
+    w = std::make_unique<TestWindow>();
+    dv::setProjectView(w.get());
+    const int profiles = w->cboCustomerProfile->rows();
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(w->cboCustomerProfile->rowValue(profiles - names.size() + i, 0), QString::number(60 + i));
+        EXPECT_EQ(w->cboCustomerProfile->rowValue(profiles - names.size() + i, 1), names[i]);
+    }
+    w->LoadExteriorFinishList();
+    bool finishListed = false;
+    for (int r = 0; r < w->cboExteriorFinish->rows(); ++r)
+        finishListed |= w->cboExteriorFinish->rowValue(r, 0) == QStringLiteral("Brick|~|Stone");
+    EXPECT_TRUE(finishListed);
+
+    // An unsaved wall whose name ends in "|~|Yes" is still incomplete, and
+    // Compare leaves it out; the complete wall's name is one cell.
+    exec(QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES (1, %1)").arg(dv::sqlQuote(names[0])));
+    addEaveWall(2, names[3], 10, 30, 24);
+    dv::RefreshWallSystemGrid();
+    ASSERT_EQ(w->wallGridRowCount(), 2);
+    EXPECT_EQ(w->wallGridCell(0, 1), names[0]);
+    EXPECT_EQ(w->wallGridCell(0, 2), QStringLiteral("No"));
+    EXPECT_EQ(w->wallGridCell(1, 1), names[3]);
+    EXPECT_EQ(w->wallGridCell(1, 2), QStringLiteral("Yes"));
+
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_TRUE(messages().empty()) << messages().front().text.toStdString();
+    ASSERT_EQ(w->comparisonRowCount(), 1);
+    EXPECT_EQ(w->comparisonCell(0, 0), QStringLiteral("2"));
+    EXPECT_EQ(w->comparisonCell(0, 1), names[3]);
+    const QRegularExpression cell(QStringLiteral("^\\$[0-9,]+\\.00/\\$[0-9,]+\\.00\\*?$"));
+    for (int c = 2; c <= 4; ++c)
+        EXPECT_TRUE(cell.match(w->comparisonCell(0, c)).hasMatch()) << w->comparisonCell(0, c).toStdString();
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1")), 0);
 }

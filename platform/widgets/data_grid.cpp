@@ -1,5 +1,4 @@
 #include "platform/widgets/data_grid.h"
-#include "core/project_view.h"
 
 #include <QHeaderView>
 
@@ -38,8 +37,6 @@ void DataGrid::removeAll()
     setRowCount(0);
     cursor_ = -1;
 }
-
-void DataGrid::addRow(const QString& rowText) { addRowFields(splitRowText(rowText)); }
 
 void DataGrid::addRowFields(const QStringList& fields)
 {

@@ -362,8 +362,8 @@ void frmDorvMain::LoadCustomerProfileList()
     SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
     Recordset rs = DbConnection.query(SqlText);
     while (!rs.eof()) {
-        cboCustomerProfile->addRow(QStringLiteral("|") + rs.field(QStringLiteral("ID")).toText() + QStringLiteral("|~|")
-                                   + rs.field(QStringLiteral("CustomerProfileName")).toText() + QStringLiteral("|"));
+        cboCustomerProfile->addRowFields(
+            {rs.field(QStringLiteral("ID")).toText(), rs.field(QStringLiteral("CustomerProfileName")).toText()});
         rs.moveNext();
     }
 }
@@ -634,7 +634,7 @@ void frmDorvMain::selectExposure(QChar exposure)
 // ProjectView
 
 void frmDorvMain::wallGridClear() { grdWallSystemInformation->removeAll(); }
-void frmDorvMain::wallGridAddRow(const QString& rowText) { grdWallSystemInformation->addRow(rowText); }
+void frmDorvMain::wallGridAddRow(const QStringList& fields) { grdWallSystemInformation->addRowFields(fields); }
 int frmDorvMain::wallGridRowCount() const { return grdWallSystemInformation->rows(); }
 QString frmDorvMain::wallGridCell(int row, int column) const { return grdWallSystemInformation->cellText(row, column); }
 
@@ -658,7 +658,7 @@ QString frmDorvMain::selectedProfileName() const { return cboCustomerProfile->te
 bool frmDorvMain::defaultPricingSelected() const { return optDefaultPricingProfile->isChecked(); }
 int frmDorvMain::pricingMarkupValue() const { return chkPricingMarkup->isChecked() ? 1 : 0; }
 void frmDorvMain::comparisonClear() { grdComparisonInformation->removeAll(); }
-void frmDorvMain::comparisonAddRow(const QString& rowText) { grdComparisonInformation->addRow(rowText); }
+void frmDorvMain::comparisonAddRow(const QStringList& fields) { grdComparisonInformation->addRowFields(fields); }
 int frmDorvMain::comparisonRowCount() const { return grdComparisonInformation->rows(); }
 QString frmDorvMain::comparisonCell(int row, int column) const { return grdComparisonInformation->cellText(row, column); }
 QString frmDorvMain::projectName() const { return txtProjectName->text(); }

@@ -639,7 +639,7 @@ void frmDorvMain::SSTab1_Click(int)
             if (auto* headers = qobject_cast<DataCombo*>(editorControl("cboNumberHeaders"))) {
                 headers->removeAll();
                 for (const char* n : {"1", "2", "3", "4"})
-                    headers->addRow(QLatin1Char('|') + QLatin1String(n) + QLatin1Char('|'));
+                    headers->addRowFields({QLatin1String(n)});
             }
             RefreshRoughOpeningGrid();
             SetTabOrder(QStringLiteral("Header"));
@@ -710,10 +710,10 @@ void frmDorvMain::SetTabOrder(const QString& section)
 void frmDorvMain::LoadExteriorFinishList()
 {
     cboExteriorFinish->removeAll();
-    cboExteriorFinish->addRow(QStringLiteral("||"));
+    cboExteriorFinish->addRowFields({QString()});
     Recordset rs = DbConnection.query(QStringLiteral("SELECT * FROM Exterior_Finish ORDER BY FinishName"));
     while (!rs.eof()) {
-        cboExteriorFinish->addRow(QLatin1Char('|') + rs.field(QStringLiteral("FinishName")).toText() + QLatin1Char('|'));
+        cboExteriorFinish->addRowFields({rs.field(QStringLiteral("FinishName")).toText()});
         rs.moveNext();
     }
     rs.close();
