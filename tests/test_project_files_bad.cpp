@@ -104,7 +104,8 @@ TEST_F(BadProjectFileTest, TruncatedFilesAreRefused)
 
 TEST_F(BadProjectFileTest, FilesOfAnotherKindAreRefused)
 {
-    expectRefused(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24), "not a project file");
+    static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    expectRefused(QByteArray(png, sizeof png - 1), "not a project file");
     expectRefused("Hello,\r\nthis is a letter.\r\nEOF\r\n", "not a project file");
     expectRefused("Name,Height,Width\r\n1,2,3\r\n", "not a project file");
     expectRefused("<?xml version=\"1.0\"?>\r\n<project/>\r\n", "not a project file");
