@@ -263,15 +263,22 @@ TEST_F(BadProjectFileTest, AFailedCompactionLeavesTheProjectOpen)
 {
     const std::string tables = projectTables();
     const std::string state = viewState();
-    // A folder where the compaction's temporary file must go.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("dbCompact.mdb"));
+    // The disk fills up while the compacted copy is written.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     try {
         OpenProjectFile(good);
         ADD_FAILURE() << "the compaction did not fail";
     } catch (const AppError& e) {
         EXPECT_TRUE(e.source().contains("CJetDB.Compact")) << e.source().toStdString();
     }
-    QDir(dir.path()).rmdir("dbCompact.mdb");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/dbCompact.mdb"));
     ASSERT_TRUE(DbConnection.isOpen());
     EXPECT_EQ(projectTables(), tables);
     EXPECT_EQ(viewState(), state);
@@ -347,7 +354,7 @@ TEST_F(BadProjectFileTest, AProjectThatWouldNotOpenAgainIsNotSaved)
     EXPECT_EQ(readFile(path), "AN EARLIER GOOD FILE");
     exec("UPDATE General_Information SET ExteriorFinish = 'Vinyl' WHERE WallID = 1");
 
-    // A line break in a text would split its row or its header line.
+    // A line feed in a text would split its row or its header line.
     exec("UPDATE Column_Information SET MaxWidth = '0.5\n2' WHERE ColumnID = 'Column 1'");
     EXPECT_THROW(SaveProjectFile(path), AppError);
     exec("UPDATE Column_Information SET MaxWidth = '0.5' WHERE ColumnID = 'Column 1'");
