@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -786,4 +788,17 @@ TEST_F(ProjectWindowTest, NamesWithRowMarksStayInTheirOwnColumn)
     for (int c = 2; c <= 4; ++c)
         EXPECT_TRUE(cell.match(w->comparisonCell(0, c)).hasMatch()) << w->comparisonCell(0, c).toStdString();
     EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1")), 0);
+}
+
+TEST_F(ProjectWindowTest, APastedNulCharacterIsRefusedInTheNameBoxes)
+{
+    w->show();
+    QGuiApplication::clipboard()->setText(QStringLiteral("North") + QChar(0) + QStringLiteral(" wall"));
+    for (QLineEdit* box : {w->txtWallSystemName, w->txtProjectName, w->txtBuilderName}) {
+        box->setFocus();
+        box->clear();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), QStringLiteral("North wall")) << box->objectName().toStdString();
+        EXPECT_EQ(box->cursorPosition(), 10);
+    }
 }

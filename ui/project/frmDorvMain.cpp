@@ -9,6 +9,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
+#include "platform/widgets/key_filter.h"
 #include "platform/widgets/tab_control.h"
 #include "reports/frmDorvValidationResults.h"
 #include "ui/project/app_info.h"
@@ -302,8 +303,10 @@ void frmDorvMain::buildProjectPage()
     page_layout->addWidget(grdComparisonInformation, 2);
     page_layout->addWidget(notes);
 
-    for (QLineEdit* box : {txtProjectName, txtBuilderName, txtWallSystemName})
+    for (QLineEdit* box : {txtProjectName, txtBuilderName, txtWallSystemName}) {
         selectAllOnFocus(box);
+        refuseNulCharacters(box);
+    }
     // The grids are reached by mouse; the keyboard goes round the boxes and
     // buttons of the page.
     grdWallSystemInformation->setFocusPolicy(Qt::ClickFocus);
