@@ -721,8 +721,10 @@ void frmDorvMain::LoadExteriorFinishList()
 
 void frmDorvMain::LoadRoofLoadingList(bool fromWall, int wallRoofLoadingID)
 {
-    SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(selectedProfileID());
-    Recordset profile = DbConnection.query(SqlText);
+    PreparedStatement profileRead =
+        DbConnection.prepare(QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ?"));
+    profileRead.bind(1, selectedProfileID());
+    Recordset profile = DbConnection.query(profileRead);
     cboRoofLoading->removeAll();
     auto display = [](const Recordset& rs) {
         return rs.field(QStringLiteral("StateName")).toText() + QStringLiteral(" (")
@@ -754,7 +756,9 @@ void frmDorvMain::LoadRoofLoadingList(bool fromWall, int wallRoofLoadingID)
         cboRoofLoading->setColumnValue(c, QString());
     cboRoofLoading->setText(QString());
     if (have) {
-        Recordset rs = DbConnection.query(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ") + sqlNumber(id));
+        PreparedStatement loadingRead = DbConnection.prepare(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ?"));
+        loadingRead.bind(1, id);
+        Recordset rs = DbConnection.query(loadingRead);
         if (!rs.eof()) {
             cboRoofLoading->setColumnValue(0, rs.field(QStringLiteral("ID")).toText());
             cboRoofLoading->setColumnValue(1, display(rs));
