@@ -24,7 +24,7 @@ namespace dv {
 
 namespace {
 
-// The old runtime's "Path/File access error".
+// Error 75, "Path/File access error".
 constexpr long kFileAccessError = 75;
 
 // How a value of a column is read from the file and stored.
@@ -117,7 +117,7 @@ QString sqlFieldName(const QString& name)
     return name.front().isDigit() ? QLatin1Char('"') + name + QLatin1Char('"') : name;
 }
 
-// Blanks only, as the old runtime's Trim did (tabs are kept).
+// Blanks only are trimmed; tabs are kept.
 QString trimBlanks(const QString& s)
 {
     int b = 0, e = s.size();

@@ -73,8 +73,8 @@ QString trimSpaces(const QString& s)
 double val(const QString& s) { return LeadingNumber(s); }
 
 // Whole numbers of the reading rules: rounded ones with halves to even,
-// truncated ones toward zero; both refuse what the old 32-bit type could
-// not hold.
+// truncated ones toward zero; both refuse what a 32-bit integer cannot
+// hold.
 std::int32_t truncToLong(double v)
 {
     const double t = std::trunc(v);

@@ -1,7 +1,7 @@
 #pragma once
-// Fixed-point money with four decimals, as the old runtime's Currency type:
-// a 64-bit count of ten-thousandths. Conversions from doubles round halves to
-// the even neighbour at the fourth decimal.
+// Fixed-point money with four decimals: a 64-bit count of ten-thousandths.
+// Conversions from doubles round halves to the even neighbour at the fourth
+// decimal.
 #include <QString>
 #include <cstdint>
 
