@@ -36,10 +36,14 @@ void forceRemove(const QString& path)
 void removeStale(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.isDir() && !info.isSymLink()) {
+    if (info.isSymLink()) {
+        // The link goes, never what it points to.
+        if (!QFile::remove(path))
+            throw AppError(70, QStringLiteral("Permission denied: '%1'").arg(path));
+    } else if (info.isDir()) {
         if (!QDir(path).removeRecursively())
             throw AppError(70, QStringLiteral("Permission denied: '%1'").arg(path));
-    } else if (info.exists() || info.isSymLink()) {
+    } else if (info.exists()) {
         forceRemove(path);
     }
 }
