@@ -7,23 +7,72 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dv {
 
 namespace {
 
-bool isReadOnly(const QString& path)
-{
-    return !(QFile::permissions(path) & (QFileDevice::WriteOwner | QFileDevice::WriteUser));
-}
+// Read-only for whoever runs the program: the file's mode, its owner or a
+// read-only mount; root may write a file whatever its mode says.
+bool isReadOnly(const QString& path) { return !QFileInfo(path).isWritable(); }
+
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 void forceRemove(const QString& path)
 {
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     if (!QFile::remove(path) && QFileInfo::exists(path))
         throw AppError(70, QStringLiteral("Permission denied: '%1'").arg(path));
+}
+
+// A temporary file, folder or journal left by an interrupted compaction is
+// stale: the source is only ever replaced by a finished copy.
+void removeStale(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // The link goes, never what it points to.
+        if (!QFile::remove(path))
+            throw AppError(70, QStringLiteral("Permission denied: '%1'").arg(path));
+    } else if (info.isDir()) {
+        if (!QDir(path).removeRecursively())
+            throw AppError(70, QStringLiteral("Permission denied: '%1'").arg(path));
+    } else if (info.exists()) {
+        forceRemove(path);
+    }
+}
+
+void removeStaleTemporary(const QString& target)
+{
+    removeStale(target);
+    for (const char* suffix : {"-journal", "-wal", "-shm"})
+        removeStale(target + QLatin1String(suffix));
+}
+
+// The copy takes the original's mode and, where the process may set them,
+// its owner and group: a compaction run by another user (or root) must not
+// leave a file its own user can no longer open.
+void keepModeAndOwner(const QString& original, const QString& copy)
+{
+    const QByteArray from = QFile::encodeName(original);
+    const QByteArray to = QFile::encodeName(copy);
+    struct stat st {};
+    if (::stat(from.constData(), &st) != 0)
+        throw AppError(75, QStringLiteral("Path/File access error: '%1': %2").arg(original, systemError()));
+    if (::chown(to.constData(), st.st_uid, st.st_gid) != 0) {
+        // Not allowed to give the file away: keep at least the group when
+        // the user belongs to it.
+        if (::chown(to.constData(), static_cast<uid_t>(-1), st.st_gid) != 0) {
+        }
+    }
+    if (::chmod(to.constData(), st.st_mode & 07777) != 0)
+        throw AppError(75, QStringLiteral("Path/File access error: '%1': %2").arg(copy, systemError()));
 }
 
 bool samePath(const QString& a, const QString& b)
@@ -60,6 +109,14 @@ void exportCopy(const QString& src, const QString& target)
         throw AppError(err::Database + 11, QStringLiteral("The compacted copy of the database is damaged."));
 }
 
+void removeTemporary(const QString& path) noexcept
+{
+    try {
+        removeStaleTemporary(path);
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 QString strGetPath(const QString& connectionText)
@@ -94,11 +151,12 @@ bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite)
                 throw AppError(compact_err::ReadOnly, QStringLiteral("Destination file '") + src + QStringLiteral("' is read-only."));
             if (DbConnection.isOpen() && samePath(QFileInfo(DbConnection.path()).absoluteFilePath(), QFileInfo(src).absoluteFilePath()))
                 throw AppError(err::Database + 5, QStringLiteral("The database is open and cannot be compacted."));
-            target = QFileInfo(src).absolutePath() + QStringLiteral("/dbCompact.mdb");
-            // A temporary file left by an interrupted compaction is stale:
-            // the source is only ever replaced by a finished copy.
-            if (QFileInfo::exists(target))
-                forceRemove(target);
+            const QString folder = QFileInfo(src).absolutePath();
+            if (!QFileInfo(folder).isWritable())
+                throw AppError(75, QStringLiteral("Path/File access error: the folder '%1' of the database cannot be written.")
+                                       .arg(folder));
+            target = folder + QStringLiteral("/dbCompact.mdb");
+            removeStaleTemporary(target);
         } else if (QFileInfo::exists(target)) {
             if (!Overwrite)
                 throw AppError(compact_err::AlreadyExists, QStringLiteral("Destination file '") + target + QStringLiteral("' already exists."));
@@ -108,21 +166,23 @@ bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite)
         tempCreated = target;
         exportCopy(src, target);
         if (inPlace) {
+            keepModeAndOwner(src, target);
             // Replace in one step, so there is never a moment without a
             // database under the source name.
-            std::error_code ec;
-            std::filesystem::rename(std::filesystem::path(target.toStdWString()),
-                                    std::filesystem::path(src.toStdWString()), ec);
-            if (ec)
-                throw AppError(75, QStringLiteral("Path/File access error: ") + QString::fromStdString(ec.message()));
+            if (std::rename(QFile::encodeName(target).constData(), QFile::encodeName(src).constData()) != 0)
+                throw AppError(75, QStringLiteral("Path/File access error: '%1': %2").arg(src, systemError()));
         }
         tempCreated.clear();
         return true;
     } catch (AppError& e) {
-        if (!tempCreated.isEmpty() && QFileInfo::exists(tempCreated)) {
-            try { forceRemove(tempCreated); } catch (...) {}
-        }
+        if (!tempCreated.isEmpty())
+            removeTemporary(tempCreated);
         throw AppError(e.number(), e.description(), e.source() + QStringLiteral("-->CJetDB.Compact"));
+    } catch (const std::exception& e) {
+        if (!tempCreated.isEmpty())
+            removeTemporary(tempCreated);
+        throw AppError(75, QStringLiteral("Path/File access error: ") + QString::fromLocal8Bit(e.what()),
+                       QStringLiteral("-->CJetDB.Compact"));
     }
 }
 

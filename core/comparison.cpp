@@ -104,7 +104,7 @@ void BuildComparisonGrid(const QString& markupFactorText)
                 cell += QLatin1Char('*');
             fields << cell;
         }
-        view.comparisonAddRow(joinRowText(fields));
+        view.comparisonAddRow(fields);
 
         // Missing<W> holds -1 when nothing is missing for that width, 0 otherwise.
         PreparedStatement& up = DbConnection.cached(QStringLiteral(

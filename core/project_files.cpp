@@ -9,9 +9,11 @@
 #include "platform/numbers.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -22,7 +24,7 @@ namespace dv {
 
 namespace {
 
-// The old runtime's "Path/File access error".
+// Error 75, "Path/File access error".
 constexpr long kFileAccessError = 75;
 
 // How a value of a column is read from the file and stored.
@@ -115,7 +117,7 @@ QString sqlFieldName(const QString& name)
     return name.front().isDigit() ? QLatin1Char('"') + name + QLatin1Char('"') : name;
 }
 
-// Blanks only, as the old runtime's Trim did (tabs are kept).
+// Blanks only are trimmed; tabs are kept.
 QString trimBlanks(const QString& s)
 {
     int b = 0, e = s.size();
@@ -239,10 +241,12 @@ QString fileText(const Value& v)
 
 const QString kCannotSave = QStringLiteral("The project cannot be saved, because the file would not open again. ");
 
-// One line per row and per name: a line break inside a value would split it.
+// One line per row and per name: a line feed inside a value would split it.
+// A carriage return alone ends no line for the reader, so it travels as it
+// is (one just before the line end stays too: only the last one is the end).
 void refuseLineBreak(const QString& value, const QString& what)
 {
-    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+    if (value.contains(QLatin1Char('\n')))
         throw AppError(err::ProjectFile, kCannotSave + QStringLiteral("%1 holds a line break.").arg(what));
 }
 
@@ -299,6 +303,22 @@ void checkReadsBack(const QString& text, const std::array<int, 4>& rowCounts)
         same = same && static_cast<int>(rowsOf(back, t).size()) == rowCounts[t];
     if (!same)
         throw AppError(err::ProjectFile, kCannotSave + QStringLiteral("It does not read back as written."));
+}
+
+// An unfinished copy of an earlier save that was cut off (the program was
+// killed, the machine went down) lies beside the target under the target's
+// name followed by "." and six letters or digits. It is never a project.
+void removeStaleSaveCopies(const QString& target)
+{
+    const QFileInfo info(target);
+    const QRegularExpression copyName(QLatin1Char('^') + QRegularExpression::escape(info.fileName())
+                                      + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDir folder = info.absoluteDir();
+    for (const QFileInfo& f : folder.entryInfoList({info.fileName() + QStringLiteral(".??????")},
+                                                   QDir::Files | QDir::Hidden | QDir::System)) {
+        if (copyName.match(f.fileName()).hasMatch() && !f.isSymLink())
+            QFile::remove(f.absoluteFilePath());
+    }
 }
 
 // ---------------------------------------------------------------- loading
@@ -593,6 +613,8 @@ void SaveProjectFile(const QString& path)
         throw AppError(kFileAccessError, QStringLiteral("The project could not be saved: '%1' is not a file.").arg(path));
     if (info.exists() && isReadOnlyFile(path))
         throw AppError(kFileAccessError, QStringLiteral("The project could not be saved: the file '%1' is read-only.").arg(path));
+
+    removeStaleSaveCopies(path);
 
     // Written beside the target and put in its place only when complete, so
     // a failure never leaves a cut-off file where a good one stood. Written

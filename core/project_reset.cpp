@@ -2,6 +2,8 @@
 #include "core/app_state.h"
 #include "core/project_view.h"
 
+#include <vector>
+
 namespace dv {
 
 void ResetProjectTables()
@@ -27,8 +29,16 @@ void EmptyScratchTables()
 {
     static const char* const kTables[] = {"Temp_Column_Table", "Temp_CornerStud_Table", "Temp_Gable_Table",
                                           "Temp_Header_Table", "Temp_Stud_Table"};
-    Transaction t(DbConnection);
+    // Tables that are empty already are not written: a project open after
+    // an earlier one writes nothing here.
+    std::vector<const char*> filled;
     for (const char* table : kTables)
+        if (!DbConnection.query(QStringLiteral("SELECT 1 FROM ") + QLatin1String(table) + QStringLiteral(" LIMIT 1")).eof())
+            filled.push_back(table);
+    if (filled.empty())
+        return;
+    Transaction t(DbConnection);
+    for (const char* table : filled)
         DbConnection.execute(QStringLiteral("DELETE FROM ") + QLatin1String(table));
     t.commit();
 }

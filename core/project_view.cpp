@@ -17,26 +17,6 @@ ProjectView& projectView()
     return *gView;
 }
 
-QStringList splitRowText(const QString& rowText)
-{
-    QStringList out;
-    const QStringList parts = rowText.split(QStringLiteral("|~|"));
-    for (int i = 0; i < parts.size(); ++i) {
-        QString f = parts[i];
-        if (i == 0 && f.startsWith(QLatin1Char('|')))
-            f.remove(0, 1);
-        if (i == parts.size() - 1 && f.endsWith(QLatin1Char('|')))
-            f.chop(1);
-        out << f;
-    }
-    return out;
-}
-
-QString joinRowText(const QStringList& fields)
-{
-    return QLatin1Char('|') + fields.join(QStringLiteral("|~|")) + QLatin1Char('|');
-}
-
 QString MemoryProjectView::wallGridCell(int row, int column) const
 {
     if (row < 0 || row >= wallGridRowCount() || column < 0 || column >= wallRows[row].size())

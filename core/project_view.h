@@ -19,9 +19,10 @@ public:
     virtual ~ProjectView() = default;
 
     // Wall grid: one row per wall, column 0 the wall ID, 1 the name, 2 "Yes"
-    // when the wall is complete. Rows are handed over as "|a|~|b|~|c|".
+    // when the wall is complete. Rows are handed over as fields, so no
+    // character of a name can shift or forge a column.
     virtual void wallGridClear() = 0;
-    virtual void wallGridAddRow(const QString& rowText) = 0;
+    virtual void wallGridAddRow(const QStringList& fields) = 0;
     virtual int wallGridRowCount() const = 0;
     virtual QString wallGridCell(int row, int column) const = 0;
 
@@ -36,7 +37,7 @@ public:
 
     // Comparison grid: five fields per row (wall ID, name, 2x6, 2x8, 2x10).
     virtual void comparisonClear() = 0;
-    virtual void comparisonAddRow(const QString& rowText) = 0;
+    virtual void comparisonAddRow(const QStringList& fields) = 0;
     virtual int comparisonRowCount() const = 0;
     virtual QString comparisonCell(int row, int column) const = 0;
 
@@ -61,11 +62,6 @@ void setProjectView(ProjectView* view);
 ProjectView& projectView();
 bool hasProjectView();
 
-// Splits a "|a|~|b|" row text into its fields.
-QStringList splitRowText(const QString& rowText);
-// Builds a "|a|~|b|" row text from fields.
-QString joinRowText(const QStringList& fields);
-
 // A project view held in memory: for tests, the benchmark and any run with
 // no window. Message boxes are recorded and answered from a queue.
 class MemoryProjectView : public ProjectView {
@@ -84,7 +80,7 @@ public:
     int validationShown = 0;
 
     void wallGridClear() override { wallRows.clear(); }
-    void wallGridAddRow(const QString& rowText) override { wallRows.push_back(splitRowText(rowText)); }
+    void wallGridAddRow(const QStringList& fields) override { wallRows.push_back(fields); }
     int wallGridRowCount() const override { return static_cast<int>(wallRows.size()); }
     QString wallGridCell(int row, int column) const override;
     void setSelectedProfile(int id, const QString& name) override { profileID = id; profileName = name; }
@@ -93,7 +89,7 @@ public:
     bool defaultPricingSelected() const override { return defaultPricing; }
     int pricingMarkupValue() const override { return markup; }
     void comparisonClear() override { comparisonRows.clear(); }
-    void comparisonAddRow(const QString& rowText) override { comparisonRows.push_back(splitRowText(rowText)); }
+    void comparisonAddRow(const QStringList& fields) override { comparisonRows.push_back(fields); }
     int comparisonRowCount() const override { return static_cast<int>(comparisonRows.size()); }
     QString comparisonCell(int row, int column) const override;
     QString projectName() const override { return project; }

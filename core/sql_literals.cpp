@@ -20,8 +20,10 @@ bool looksLikeDate(const QString& text)
 
 QString SQLValue(QString& text, std::int16_t quoteNumbers)
 {
+    // At most 255 characters, never half of one: a character outside the
+    // basic plane takes two code units, and both stay or both go.
     if (text.size() > 255)
-        text.truncate(255);
+        text.truncate(text.at(254).isHighSurrogate() ? 254 : 255);
     if (text.contains(QLatin1Char('\'')))
         text.replace(QLatin1Char('\''), QLatin1Char('`'));
     if (text.isEmpty())

@@ -4,24 +4,58 @@
 #include "core/data_location.h"
 #include "core/project_reset.h"
 
+#include "platform/app_error.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 namespace dv {
+
+namespace {
+
+// Refuses a database file that cannot serve before anything is changed: a
+// missing file, a folder in its place, an empty (zero-byte) file, or one
+// the user cannot write (the reset and the compaction both write it).
+void checkDatabaseFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw AppError(err::FileNotFound, QStringLiteral("File not found."));
+    if (!info.isFile())
+        throw AppError(err::FileNotFound, QStringLiteral("It is not a file."));
+    if (info.size() == 0)
+        throw AppError(err::Database + 26, QStringLiteral("The file is empty; it holds none of the program's tables."));
+    if (!info.isWritable())
+        throw AppError(compact_err::ReadOnly, QStringLiteral("The file is read-only for this user."));
+}
+
+}  // namespace
 
 ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>& createProjectWindow,
                   const std::function<void()>& pumpEvents)
 {
-    DatabasePath = ChooseDatabasePath(exeFolder);
-    OpenDatabase();
-    ProjectView* view = createProjectWindow();
-    setProjectView(view);
-    ResetProjectTables();
-    DbConnection.close();
-    if (pumpEvents)
-        pumpEvents();
-    Compact(DatabasePath, QString(), true);
-    OpenDatabase();
-    return view;
+    // The choice of the database names the files it is about when it fails.
+    DatabasePath = ChooseDatabasePath(QDir::cleanPath(exeFolder));
+    try {
+        checkDatabaseFile(DatabasePath);
+        OpenDatabase();
+        ProjectView* view = createProjectWindow();
+        setProjectView(view);
+        ResetProjectTables();
+        DbConnection.close();
+        if (pumpEvents)
+            pumpEvents();
+        Compact(DatabasePath, QString(), true);
+        OpenDatabase();
+        return view;
+    } catch (const AppError& e) {
+        // Every start-up message names the file it is about.
+        if (e.description().contains(DatabasePath))
+            throw;
+        throw AppError(e.number(),
+                       QStringLiteral("The database file '%1' cannot be used: %2").arg(DatabasePath, e.description()),
+                       e.source());
+    }
 }
 
 QString errorMessageText(long number, const QString& description)

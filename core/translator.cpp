@@ -5,6 +5,7 @@
 #include "platform/numbers.h"
 
 #include <QLocale>
+#include <locale.h>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -72,8 +73,8 @@ QString trimSpaces(const QString& s)
 double val(const QString& s) { return LeadingNumber(s); }
 
 // Whole numbers of the reading rules: rounded ones with halves to even,
-// truncated ones toward zero; both refuse what the old 32-bit type could
-// not hold.
+// truncated ones toward zero; both refuse what a 32-bit integer cannot
+// hold.
 std::int32_t truncToLong(double v)
 {
     const double t = std::trunc(v);
@@ -330,10 +331,16 @@ QString renderDecimalInches(double length, const QString& format)
 // magnitudes ("1.5E-05").
 QString defaultDoubleText(double v)
 {
+    // Written in C notation whatever LC_NUMERIC says, then given the
+    // user's separator: the C library's own rounding of the 15th digit is
+    // kept (an exact half goes to the even neighbour).
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     char buf[64];
+    const locale_t previous = cLocale != locale_t(nullptr) ? uselocale(cLocale) : locale_t(nullptr);
     std::snprintf(buf, sizeof buf, "%.15G", v);
+    if (previous != locale_t(nullptr))
+        uselocale(previous);
     QString s = QString::fromLatin1(buf);
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
     const QString sep = GetDecimalSeparator();
     if (!sep.isEmpty())
         s.replace(QLatin1Char('.'), sep);

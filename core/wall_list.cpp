@@ -110,9 +110,8 @@ void RefreshWallSystemGrid()
                     CheckEaveWallComplete(id);
             }
         }
-        view.wallGridAddRow(QStringLiteral("|") + QString::number(id) + QStringLiteral("|~|")
-                            + RestoreQuotes(walls.field(QStringLiteral("WallName")).toText())
-                            + QStringLiteral("|~|") + WallCompleteText + QStringLiteral("|"));
+        view.wallGridAddRow({QString::number(id), RestoreQuotes(walls.field(QStringLiteral("WallName")).toText()),
+                             WallCompleteText});
         walls.moveNext();
     }
 }

@@ -623,7 +623,7 @@ bool WallHasStudLength(std::int16_t wallID)
     const WallCutouts c = ReadWallCutouts(wallID);
     if (c.openingWidthTotal > wallLength)
         return false;
-    return wallLength - (c.columnCount + c.openingWidthTotal) > 0;
+    return wallLength - (c.columnCount + c.openingWidthTotal) >= 0;
 }
 
 QString StudExposureLetter(const QString& exposure, std::int32_t windSpeed)
@@ -673,9 +673,11 @@ void CalculateStudSolutions()
         const std::optional<StudWall> wall = ReadStudWall(wallID, profile);
         if (!wall)
             return;
-        // Openings wider than the wall, or columns and openings that leave
-        // no length, give the wall no studs at all.
-        if (wall->cutouts.openingWidthTotal > wall->wallLength || !(wall->geometry.netWallLength > 0))
+        // Openings wider than the wall, or columns and openings together
+        // wider than it (a negative net length), give the wall no studs at
+        // all. A net length of exactly 0 still has the studs its openings
+        // need.
+        if (wall->cutouts.openingWidthTotal > wall->wallLength || wall->geometry.netWallLength < 0)
             return;
         const bool eave = wall->wallType == QLatin1String("EAVE");
         for (int width : kWallWidths) {
@@ -709,8 +711,8 @@ void CalculateStudSolutions()
 
 void SelectStudsForWall(std::int16_t wallThickness, std::int16_t wallID)
 {
-    // A wall left no length by its columns and openings has no studs, not
-    // even at its corners; the validation reports it.
+    // A wall whose columns and openings are wider than the wall has no
+    // studs, not even at its corners; the validation reports it.
     if (!WallHasStudLength(wallID))
         return;
     QString wallType;

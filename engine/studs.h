@@ -24,7 +24,7 @@ struct WallCutouts {
 };
 WallCutouts ReadWallCutouts(std::int16_t wallID);
 
-// True when the wall's columns and openings leave it a positive length for
+// True when the wall's columns and openings leave it a length of 0 or more for
 // studs (and its openings are not wider than the wall). A wall without a
 // General_Information row has none.
 bool WallHasStudLength(std::int16_t wallID);

@@ -1,7 +1,6 @@
 #pragma once
 // The one error type of the program. Every failure that the user may see
-// carries a number and a text, the way the old runtime reported errors, so
-// a window can show "Error <number>: <text>" whatever went wrong below it.
+// carries a number and a text, so a window can show "Error <number>: <text>" whatever went wrong below it.
 #include <QString>
 #include <stdexcept>
 
@@ -27,7 +26,7 @@ private:
     QString source_;
 };
 
-// Numbers the old runtime used for the errors we raise ourselves.
+// Numbers of the errors we raise ourselves.
 namespace err {
 constexpr long TypeMismatch = 13;
 constexpr long Overflow = 6;

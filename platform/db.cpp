@@ -124,8 +124,8 @@ Value readColumn(sqlite3_stmt* st, int i, Value::Type declared)
         const unsigned char* p = sqlite3_column_text(st, i);
         return QString::fromUtf8(reinterpret_cast<const char*>(p), sqlite3_column_bytes(st, i));
     };
-    // A value stored as text in a number column (or the reverse) is
-    // converted the way the old engine did when it was written.
+    // A value whose storage differs from its column's declared type (text
+    // in a number column, or the reverse) is handed over by these rules.
     switch (t) {
     case Value::Type::Text:
         return Value::text(asText());

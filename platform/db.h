@@ -39,7 +39,7 @@ public:
     Type type() const { return type_; }
     bool isNull() const { return type_ == Type::Null; }
 
-    // Conversions in the old runtime's manner. A Null raises error 94
+    // Conversions of a field's value. A Null raises error 94
     // ("Invalid use of Null"); a text that is not a number raises error 13
     // ("Type mismatch") when a number is asked for.
     double toDouble() const;

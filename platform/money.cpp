@@ -9,7 +9,7 @@
 namespace dv {
 
 namespace {
-// The old Currency type's range, +/- 922,337,203,685,477.5807.
+// Money's range, +/- 922,337,203,685,477.5807.
 constexpr double kMaxMoney = 922337203685477.0;
 }
 

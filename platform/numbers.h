@@ -1,6 +1,6 @@
 #pragma once
 // Number rules shared by every part of the program: how numbers are written
-// into SQL text and files, and how the old runtime rounded.
+// into SQL text and files, and how they are rounded.
 #include <QString>
 #include <cstdint>
 
@@ -20,7 +20,7 @@ double roundHalfEven(double v);
 // Round(x + 0.5): a fractional x goes up, a whole even x stays, a whole odd
 // x goes one up (10.2 -> 11, 10 -> 10, 11 -> 12).
 double raiseToWhole(double v);
-// Conversions to the old 16- and 32-bit integer types: rounded half-even,
+// Conversions to 16- and 32-bit integers: rounded half-even,
 // AppError Overflow when the value does not fit (or is not finite).
 std::int16_t toInt16(double v);
 std::int32_t toInt32(double v);

@@ -453,7 +453,7 @@ void frmDorvPrintOptions::drawInTransaction(bool includeQuote)
         CurrentWallID = currentWall;
         view.comparisonClear();
         for (const QStringList& fields : comparison)
-            view.comparisonAddRow(joinRowText(fields));
+            view.comparisonAddRow(fields);
         throw;
     }
 }

@@ -6,3 +6,5 @@ if [ "$(id -u)" = 0 ]; then bash "$here/scripts/install-deps.sh"; fi
 bash "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$here/build" --output-on-failure -j"$(nproc)"
+# Once more in a random order: every test must start from reset state.
+"$here/build/dorvane_tests" --gtest_shuffle

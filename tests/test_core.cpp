@@ -196,6 +196,14 @@ TEST(SqlLiterals, SQLValueRules)
     EXPECT_EQ(SQLValue(longName, -1), "'" + QString(255, QLatin1Char('a')) + "'");
     EXPECT_EQ(longName.size(), 255);
 
+    // The cut never splits a character that takes two code units.
+    QString emoji = QString(254, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("bb");
+    EXPECT_EQ(SQLValue(emoji, 0), "'" + QString(254, QLatin1Char('a')) + "'");
+    EXPECT_EQ(emoji.size(), 254);
+    emoji = QString(253, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("bb");
+    SQLValue(emoji, 0);
+    EXPECT_EQ(emoji, QString(253, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80"));
+
     QString number = " 42 ";
     EXPECT_EQ(SQLValue(number, 0), " 42 ");
     number = " 42 ";
@@ -317,7 +325,7 @@ TEST_F(CoreTest, CopyWallCopiesColumnsAndOpeningsWithMarkers)
     // A wall saved without its gable-only fields copies as well (Null stays Null).
     addEaveWall(3, "Eave", 10, 30, 24);
     exec("UPDATE General_Information SET DTFH = NULL WHERE WallID = 3");
-    view.comparisonAddRow("|1|~|Source|~|$1.00/$0.00|~|$1.00/$0.00|~|$1.00/$0.00|");
+    view.comparisonAddRow({QStringLiteral("1"), QStringLiteral("Source"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$1.00/$0.00")});
     QString name2 = "Eave copy";
     QString id2 = "4";
     CopyWallSystem(name2, 3, id2);

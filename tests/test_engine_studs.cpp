@@ -6,6 +6,7 @@
 #include "engine/calculate.h"
 #include "engine/engine_common.h"
 #include "engine/studs.h"
+#include "engine/validation.h"
 #include "tests/test_support.h"
 
 using namespace dv;
@@ -363,27 +364,44 @@ TEST_F(StudTest, SawnGableLimitSkipsTallLocationsOnly)
 
 // ---------------------------------------------------------------- no length
 
-TEST_F(StudTest, WallWithoutNetLengthGetsNoStuds)
+TEST_F(StudTest, OnlyANegativeNetLengthLeavesAWallWithoutStuds)
 {
-    addEaveWall(1, "Filled", 10, 10, 24);  // openings take the whole wall
+    addEaveWall(1, "Filled", 10, 10, 24);  // openings take the whole wall: net 0
     addOpening(1, 1, "6", "6", "1");
     addOpening(1, 2, "4", "6", "1");
     addEaveWall(2, "Too wide", 10, 10, 24);
     addOpening(2, 1, "12", "6", "1");
-    addGableWall(3, "Columns", 10, 16, 10, 6, 2);  // 8 ft of openings + 2 columns
+    addGableWall(3, "Columns", 10, 16, 10, 6, 2);  // 8 ft of openings + 2 columns: net 0
     addColumn(3, 1, "10", "0.5");
     addColumn(3, 2, "10", "0.5");
     addOpening(3, 1, "8", "6", "1");
     addEaveWall(4, "Fine", 10, 20, 24);
-    for (int i = 1; i <= 4; ++i)
+    addEaveWall(5, "Columns too many", 10, 10, 24);  // 9 ft of openings + 2 columns: net -1
+    addColumn(5, 1, "10", "0.5");
+    addColumn(5, 2, "10", "0.5");
+    addOpening(5, 1, "9", "6", "1");
+    for (int i = 1; i <= 5; ++i)
         complete(i);
     CalculateStudSolutions();
-    EXPECT_EQ(count("Temp_Stud_Table", "WallID < 4"), 0);
-    EXPECT_EQ(count("Material_List", "WallID < 4"), 0);  // not even corner studs
-    EXPECT_EQ(count("Project_Information", "ID < 4 AND (\"6Studs\" <> 0 OR \"8Studs\" <> 0 OR \"10Studs\" <> 0)"), 0);
+    // Net 0: every candidate has the studs of its two openings, Round(2.5) = 2.
+    EXPECT_GT(count("Temp_Stud_Table", "WallID = 1"), 0);
+    EXPECT_EQ(count("Temp_Stud_Table", "WallID = 1 AND NumberStuds <> 2"), 0);
+    EXPECT_GT(count("Temp_Stud_Table", "WallID = 3"), 0);
+    for (int id : {1, 3})
+        for (int width : {6, 8, 10})
+            EXPECT_GT(studTotal(id, width).raw(), 0) << id << " " << width;
     EXPECT_EQ(scalar("SELECT HasCenterStuds FROM Project_Information WHERE ID = 1").toText(), "No");
+    // Wider than the wall: nothing, not even corner studs.
+    for (int id : {2, 5}) {
+        EXPECT_EQ(count("Temp_Stud_Table", QStringLiteral("WallID = %1").arg(id)), 0) << id;
+        EXPECT_EQ(count("Material_List", QStringLiteral("WallID = %1").arg(id)), 0) << id;
+    }
     EXPECT_EQ(count("Material_List", "WallID = 4"), 6);
     EXPECT_EQ(count("Temp_Stud_Table", "NumberStuds < 1 OR TotalPrice < 0"), 0);
+    // Only the walls without studs are reported as missing them.
+    ValidateStuds();
+    EXPECT_EQ(count("Validation_Information", "MemberName = 'Stud' AND WallID IN (1, 3, 4)"), 0);
+    EXPECT_EQ(count("Validation_Information", "MemberName = 'Stud' AND WallID IN (2, 5)"), 6);
 }
 
 TEST_F(StudTest, CornerSearchWhenTheWallHasNoStudRow)

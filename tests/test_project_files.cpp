@@ -81,7 +81,7 @@ TEST_F(ProjectFileTest, AnEmptyProjectIsTheHeaderTheFourSectionsAndTheEndLine)
                                          "[Rough Opening Information]", "", "[Project Information]", "", "EOF", ""}));
 
     buildSampleProject();
-    view.wallGridAddRow("|1|~|x|~|Yes|");
+    view.wallGridAddRow({QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("Yes")});
     OpenProjectFile(path);
     for (const char* t : {"Column_Information", "General_Information", "Header_Information", "Project_Information"})
         EXPECT_EQ(count(QLatin1String(t)), 0) << t;
@@ -108,7 +108,7 @@ TEST_F(ProjectFileTest, SaveAndOpenGiveBackTheSameRowsAndNames)
     view.project = "another";
     view.builder = "someone";
     view.setSelectedProfile(2, "Other profile");
-    view.comparisonAddRow("|7|~|Other|~|$1.00/$0.00|~|$2.00/$0.00|~|$3.00/$0.00|");
+    view.comparisonAddRow({QStringLiteral("7"), QStringLiteral("Other"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$2.00/$0.00"), QStringLiteral("$3.00/$0.00")});
     CurrentWallID = 7;
 
     OpenProjectFile(path);
@@ -317,4 +317,43 @@ TEST_F(ProjectFileTest, TextValuesNeverCarryTheSqlQuote)
     EXPECT_EQ(scalar("SELECT WallType FROM General_Information").toText(), "EAVE`); DROP TABLE Products; --");
     EXPECT_EQ(scalar("SELECT WallName FROM Project_Information").toText(), "O`Brien`s");
     EXPECT_EQ(view.wallRows[0][1], "O'Brien's");
+}
+
+TEST_F(ProjectFileTest, CarriageReturnsInValuesOpenSaveAndOpenTheSame)
+{
+    // A file whose wall name and customer name hold a carriage return that
+    // ends no line: it opens, it saves, and the saved file opens the same.
+    buildSampleProject();
+    const QString first = filePath("first.dvwp");
+    SaveProjectFile(first);
+    QByteArray bytes = readFile(first);
+    bytes.replace("Customer Name =   O'Neil", "Customer Name = O\rNeil");
+    bytes.replace(",Gable_ east,", ",Gable\r east,");
+    writeFile(first, bytes);
+    OpenProjectFile(first);
+    EXPECT_EQ(view.builder, QStringLiteral("O\rNeil, Sons & Co = builders"));
+    EXPECT_EQ(scalar("SELECT WallName FROM Project_Information WHERE ID = 2").toText(), QStringLiteral("Gable\r east"));
+    const std::string opened = projectTables();
+
+    view.project = QStringLiteral("ends in a return\r");
+    const QString second = filePath("second.dvwp");
+    SaveProjectFile(second);
+    OpenProjectFile(second);
+    EXPECT_EQ(projectTables(), opened);
+    EXPECT_EQ(view.builder, QStringLiteral("O\rNeil, Sons & Co = builders"));
+    EXPECT_EQ(view.project, QStringLiteral("ends in a return\r"));
+}
+
+TEST_F(ProjectFileTest, ASaveRemovesTheCutOffCopiesOfAnEarlierSave)
+{
+    buildSampleProject();
+    const QString path = filePath("barn.dvwp");
+    writeFile(filePath("barn.dvwp.Ab12Cd"), "half a file");
+    writeFile(filePath("barn.dvwp.notes"), "the user's own");
+    writeFile(filePath("barn.dvwp.Ab12Cde"), "the user's own");
+    writeFile(filePath("other.dvwp.Ab12Cd"), "another project's");
+    SaveProjectFile(path);
+    EXPECT_FALSE(QFileInfo::exists(filePath("barn.dvwp.Ab12Cd")));
+    for (const char* kept : {"barn.dvwp.notes", "barn.dvwp.Ab12Cde", "other.dvwp.Ab12Cd", "barn.dvwp"})
+        EXPECT_TRUE(QFileInfo::exists(filePath(QLatin1String(kept)))) << kept;
 }

@@ -1,5 +1,6 @@
 // Project files that must be refused, and saves that must fail, each
 // leaving the open project and any earlier file exactly as they were.
+#include "core/project_reset.h"
 #include "core/app_state.h"
 #include "core/project_files.h"
 #include "tests/test_project_files_fixture.h"
@@ -25,9 +26,9 @@ protected:
         SaveProjectFile(good);
         goodText = QString::fromLatin1(readFile(good));
         // The window shows a calculated project under another profile.
-        view.wallGridAddRow("|1|~|North's wall|~|Yes|");
-        view.wallGridAddRow("|2|~|Gable, east|~|Yes|");
-        view.comparisonAddRow("|1|~|North's wall|~|$10.00/$0.00|~|$11.00/$0.00|~|$12.00/$0.00|");
+        view.wallGridAddRow({QStringLiteral("1"), QStringLiteral("North's wall"), QStringLiteral("Yes")});
+        view.wallGridAddRow({QStringLiteral("2"), QStringLiteral("Gable, east"), QStringLiteral("Yes")});
+        view.comparisonAddRow({QStringLiteral("1"), QStringLiteral("North's wall"), QStringLiteral("$10.00/$0.00"), QStringLiteral("$11.00/$0.00"), QStringLiteral("$12.00/$0.00")});
         view.setSelectedProfile(2, "Builder");
         CurrentWallID = 2;
         exec("INSERT INTO Material_List (WallID, WallName, WallWidth, MemberType) VALUES (1, 'North`s wall', 6, 'Stud')");
@@ -104,7 +105,8 @@ TEST_F(BadProjectFileTest, TruncatedFilesAreRefused)
 
 TEST_F(BadProjectFileTest, FilesOfAnotherKindAreRefused)
 {
-    expectRefused(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24), "not a project file");
+    static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    expectRefused(QByteArray(png, sizeof png - 1), "not a project file");
     expectRefused("Hello,\r\nthis is a letter.\r\nEOF\r\n", "not a project file");
     expectRefused("Name,Height,Width\r\n1,2,3\r\n", "not a project file");
     expectRefused("<?xml version=\"1.0\"?>\r\n<project/>\r\n", "not a project file");
@@ -262,15 +264,24 @@ TEST_F(BadProjectFileTest, AFailedCompactionLeavesTheProjectOpen)
 {
     const std::string tables = projectTables();
     const std::string state = viewState();
-    // A folder where the compaction's temporary file must go.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("dbCompact.mdb"));
+    // The disk fills up while the compacted copy is written (the scratch
+    // tables, emptied before every compaction, are empty already).
+    dv::EmptyScratchTables();
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     try {
         OpenProjectFile(good);
         ADD_FAILURE() << "the compaction did not fail";
     } catch (const AppError& e) {
         EXPECT_TRUE(e.source().contains("CJetDB.Compact")) << e.source().toStdString();
     }
-    QDir(dir.path()).rmdir("dbCompact.mdb");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/dbCompact.mdb"));
     ASSERT_TRUE(DbConnection.isOpen());
     EXPECT_EQ(projectTables(), tables);
     EXPECT_EQ(viewState(), state);
@@ -346,7 +357,7 @@ TEST_F(BadProjectFileTest, AProjectThatWouldNotOpenAgainIsNotSaved)
     EXPECT_EQ(readFile(path), "AN EARLIER GOOD FILE");
     exec("UPDATE General_Information SET ExteriorFinish = 'Vinyl' WHERE WallID = 1");
 
-    // A line break in a text would split its row or its header line.
+    // A line feed in a text would split its row or its header line.
     exec("UPDATE Column_Information SET MaxWidth = '0.5\n2' WHERE ColumnID = 'Column 1'");
     EXPECT_THROW(SaveProjectFile(path), AppError);
     exec("UPDATE Column_Information SET MaxWidth = '0.5' WHERE ColumnID = 'Column 1'");

@@ -6,6 +6,7 @@
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
+#include "core/project_reset.h"
 #include "core/translator.h"
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
@@ -15,6 +16,7 @@
 #include "ui/project/wall_pictures.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <clocale>
 #include <deque>
 #include <memory>
 
@@ -859,7 +862,7 @@ TEST_F(EditorTest, MemberPagesShowTheirPictureGuidesAndLists)
     width->setObjectName(QStringLiteral("txtROWidth"));
     auto* headers = new dv::DataCombo({QStringLiteral("Headers")}, 0, w->fraRoughOpeningsPage);
     headers->setObjectName(QStringLiteral("cboNumberHeaders"));
-    headers->addRow(QStringLiteral("|9|"));
+    headers->addRowFields({QStringLiteral("9")});
     auto* left = new dv::DataCombo({QStringLiteral("ID")}, 0, w->fraRoughOpeningsPage);
     left->setObjectName(QStringLiteral("cboColumnIDLeft"));
     left->setText(QStringLiteral("Column 2"));
@@ -916,7 +919,7 @@ TEST_F(EditorTest, ReturnPressesTheAddButtonOfTheMemberPage)
     // A list open on the page takes Return to pick its row.
     auto* list = new dv::DataCombo({QStringLiteral("ColumnID")}, 0, w->fraColumnsPage);
     list->setObjectName(QStringLiteral("cboColumnID"));
-    list->addRow(QStringLiteral("|Column 1|"));
+    list->addRowFields({QStringLiteral("Column 1")});
     list->show();
     list->setFocus();
     list->showPopup();
@@ -1064,4 +1067,78 @@ TEST(WallPictures, TheBuildPlacesThePicturesBesideTheProgram)
         const QImage img(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name));
         EXPECT_FALSE(img.isNull()) << name;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Numbers whatever the C library's locale
+
+namespace {
+
+// Puts LC_NUMERIC on a locale whose decimal separator is a comma, as the
+// toolkit does on a German desktop; makes the locale first when the machine
+// lacks it. False when neither works.
+bool commaNumericLocale()
+{
+    const char* const name = "de_DE.UTF-8";
+    if (!std::setlocale(LC_NUMERIC, name)) {
+        QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                           QString::fromLatin1(name)});
+        if (!std::setlocale(LC_NUMERIC, name))
+            return false;
+    }
+    return std::localeconv()->decimal_point == std::string(",");
+}
+
+}  // namespace
+
+TEST_F(EditorTest, TypedDecimalsSaveAndPriceTheSameUnderACommaLocale)
+{
+    if (!translatorReadsItsDisplay())
+        GTEST_SKIP() << "the length translator is not in place yet";
+    showActive();
+    // Half an hour of labour per opening, typed into the profile as text.
+    exec(QStringLiteral("UPDATE Customer_Profiles SET Jamb2x6L = '0.5', Jamb2x8L = '0.5', Jamb2x10L = '0.5', "
+                        "LaborRate = 40, JambMethod = 2 WHERE CustomerProfileID = 1"));
+    const auto road = [&]() -> QStringList {
+        dv::ResetProjectTables();
+        w->wallGridClear();
+        w->comparisonClear();
+        addWall(QStringLiteral("Gable End"));
+        open(QStringLiteral("Gable End"));
+        w->optGable->click();
+        type(w->txtRoofSlope, QStringLiteral("6.5"));
+        type(w->txtDTFH, QStringLiteral("8.5"));
+        type(w->txtEaveHeight, QStringLiteral("10.5"));
+        type(w->txtRidgeHeight, QStringLiteral("16.25"));
+        type(w->txtWallLength, QStringLiteral("30.5"));
+        w->cboExteriorFinish->setText(firstFinish());
+        w->txtCorners->setText(QStringLiteral("2"));
+        w->optExposureB->click();
+        w->cmdAddtoProject->click();
+        EXPECT_TRUE(w->messages.empty()) << (w->messages.empty() ? "" : w->messages.front().text.toStdString());
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 6.5);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("EaveHeight"), 1).toDouble(), 10.5);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("RidgeHeight"), 1).toDouble(), 16.25);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("WallLength"), 1).toDouble(), 30.5);
+        addOpening(1, 1, QStringLiteral("3.5"), QStringLiteral("6.5"), QStringLiteral("1"));
+        w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+        QStringList result;
+        for (int c = 0; c < 5; ++c)
+            result << w->comparisonCell(0, c);
+        dv::Recordset rs = dv::DbConnection.query(QStringLiteral(
+            "SELECT MemberType, ProductID, QtyPieces, PieceLength, TotalPrice FROM Material_List ORDER BY rowid"));
+        for (; !rs.eof(); rs.moveNext())
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                result << rs.field(i).toText();
+        return result;
+    };
+    const QStringList inC = road();
+    ASSERT_EQ(w->comparisonRowCount(), 1);
+    // 0.5 h at $40 for the one opening: the jamb extensions are not free.
+    EXPECT_FALSE(inC[2].endsWith(QStringLiteral("/$0.00"))) << inC[2].toStdString();
+
+    if (!commaNumericLocale())
+        GTEST_SKIP() << "no locale with a decimal comma could be made (localedef de_DE.UTF-8)";
+    EXPECT_EQ(road().join(QLatin1Char('|')).toStdString(), inC.join(QLatin1Char('|')).toStdString());
 }

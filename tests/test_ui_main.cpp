@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -131,7 +133,7 @@ protected:
     std::vector<Message>& messages() { return *w->messages; }
     void addComparisonRow(int id = 1)
     {
-        w->comparisonAddRow(QStringLiteral("|%1|~|Wall|~|$10.00/$0.00|~|$11.00/$0.00|~|$12.00/$0.00|").arg(id));
+        w->comparisonAddRow({QString::number(id), QStringLiteral("Wall"), QStringLiteral("$10.00/$0.00"), QStringLiteral("$11.00/$0.00"), QStringLiteral("$12.00/$0.00")});
     }
     QAction* toolbarButton(int index)
     {
@@ -827,12 +829,74 @@ TEST_F(ProjectWindowTest, FitsASmallLaptopScreen)
 
 TEST_F(ProjectWindowTest, ComparisonAmountsAreRightAlignedAndShownWhole)
 {
-    w->comparisonAddRow(QStringLiteral("|12|~|North elevation over the garage|~|$1234567.00/$12345.00*|~|$1.00/$0.00|~|$2.00/$0.00|"));
+    w->comparisonAddRow({QStringLiteral("12"), QStringLiteral("North elevation over the garage"),
+                         QStringLiteral("$1234567.00/$12345.00*"), QStringLiteral("$1.00/$0.00"), QStringLiteral("$2.00/$0.00")});
     dv::DataGrid* g = w->grdComparisonInformation;
     const QFontMetrics fm(g->font());
     for (int c = 0; c < 5; ++c) {
         const int horizontal = g->item(0, c)->textAlignment() & Qt::AlignHorizontal_Mask;
         EXPECT_EQ(horizontal, c >= 2 ? int(Qt::AlignRight) : int(Qt::AlignLeft)) << c;
         EXPECT_GT(g->columnWidth(c), fm.horizontalAdvance(g->cellText(0, c))) << c;
+    }
+}
+
+// Names that hold the characters of a list-row text
+
+TEST_F(ProjectWindowTest, NamesWithRowMarksStayInTheirOwnColumn)
+{
+    const QStringList names = {QStringLiteral("Fake|~|Yes"), QStringLiteral("a|b"), QStringLiteral("x~y"),
+                               QStringLiteral("p;q|~|")};
+    for (int i = 0; i < names.size(); ++i)
+        exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName, Markup, DeliveryCharge) "
+                            "VALUES (%1, %2, 0, 0)").arg(60 + i).arg(dv::sqlQuote(names[i])));
+    exec(QStringLiteral("UPDATE Products SET ProductName = 'Stud|~|Yes|~|9;x' WHERE ProductID IN "
+                        "(SELECT ProductID FROM Products LIMIT 5)"));
+    exec(QStringLiteral("INSERT INTO Exterior_Finish (FinishName, StudDeflectionLimit) VALUES ('Brick|~|Stone', 360)"));
+    w.reset();
+    w = std::make_unique<TestWindow>();
+    dv::setProjectView(w.get());
+    const int profiles = w->cboCustomerProfile->rows();
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(w->cboCustomerProfile->rowValue(profiles - names.size() + i, 0), QString::number(60 + i));
+        EXPECT_EQ(w->cboCustomerProfile->rowValue(profiles - names.size() + i, 1), names[i]);
+    }
+    w->LoadExteriorFinishList();
+    bool finishListed = false;
+    for (int r = 0; r < w->cboExteriorFinish->rows(); ++r)
+        finishListed |= w->cboExteriorFinish->rowValue(r, 0) == QStringLiteral("Brick|~|Stone");
+    EXPECT_TRUE(finishListed);
+
+    // An unsaved wall whose name ends in "|~|Yes" is still incomplete, and
+    // Compare leaves it out; the complete wall's name is one cell.
+    exec(QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES (1, %1)").arg(dv::sqlQuote(names[0])));
+    addEaveWall(2, names[3], 10, 30, 24);
+    dv::RefreshWallSystemGrid();
+    ASSERT_EQ(w->wallGridRowCount(), 2);
+    EXPECT_EQ(w->wallGridCell(0, 1), names[0]);
+    EXPECT_EQ(w->wallGridCell(0, 2), QStringLiteral("No"));
+    EXPECT_EQ(w->wallGridCell(1, 1), names[3]);
+    EXPECT_EQ(w->wallGridCell(1, 2), QStringLiteral("Yes"));
+
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_TRUE(messages().empty()) << messages().front().text.toStdString();
+    ASSERT_EQ(w->comparisonRowCount(), 1);
+    EXPECT_EQ(w->comparisonCell(0, 0), QStringLiteral("2"));
+    EXPECT_EQ(w->comparisonCell(0, 1), names[3]);
+    const QRegularExpression cell(QStringLiteral("^\\$[0-9,]+\\.00/\\$[0-9,]+\\.00\\*?$"));
+    for (int c = 2; c <= 4; ++c)
+        EXPECT_TRUE(cell.match(w->comparisonCell(0, c)).hasMatch()) << w->comparisonCell(0, c).toStdString();
+    EXPECT_EQ(count(QStringLiteral("Material_List"), QStringLiteral("WallID = 1")), 0);
+}
+
+TEST_F(ProjectWindowTest, APastedNulCharacterIsRefusedInTheNameBoxes)
+{
+    w->show();
+    QGuiApplication::clipboard()->setText(QStringLiteral("North") + QChar(0) + QStringLiteral(" wall"));
+    for (QLineEdit* box : {w->txtWallSystemName, w->txtProjectName, w->txtBuilderName}) {
+        box->setFocus();
+        box->clear();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), QStringLiteral("North wall")) << box->objectName().toStdString();
+        EXPECT_EQ(box->cursorPosition(), 10);
     }
 }

@@ -131,12 +131,15 @@ protected:
     {
         ed->txtROWidth->setText(width);
         ed->txtAverageROHeight->setText(height);
-        if (!headers.isEmpty())
+        if (!headers.isEmpty()) {
             ASSERT_TRUE(pick(ed->cboNumberHeaders, headers));
-        if (!left.isEmpty())
+        }
+        if (!left.isEmpty()) {
             ASSERT_TRUE(pick(ed->cboColumnIDLeft, left, 1));
-        if (!right.isEmpty())
+        }
+        if (!right.isEmpty()) {
             ASSERT_TRUE(pick(ed->cboColumnIDRight, right, 1));
+        }
     }
 
     // Presses Add with the wall length typed afresh, as the user left it.

@@ -89,8 +89,8 @@ TEST_F(OpeningsWindowTest, PagesShowTheRowsOfTheWallOpenInTheEditor)
     addColumn(2, 1, u"12"_s, u"1"_s);
     addOpening(1, 1, u"3"_s, u"7"_s, u"1"_s, u"Column 1"_s, u"Column 2"_s);
     w->wallGridClear();
-    w->wallGridAddRow(u"|1|~|North|~|Yes|"_s);
-    w->wallGridAddRow(u"|2|~|South|~|Yes|"_s);
+    w->wallGridAddRow({QStringLiteral("1"), QStringLiteral("North"), QStringLiteral("Yes")});
+    w->wallGridAddRow({QStringLiteral("2"), QStringLiteral("South"), QStringLiteral("Yes")});
 
     w->grdWallSystemInformation->selectRowAt(0);
     w->grdWallSystemInformation_DblClick();

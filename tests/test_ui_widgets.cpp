@@ -33,8 +33,8 @@ QPoint rowCentre(DataGrid& g, int row) { return g.visualItemRect(g.item(row, 1))
 TEST(DataGridRows, RowTextFieldsGoIntoColumnsInOrder)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
-    g->addRow(QStringLiteral("|1|~|Front Wall|~|Yes|"));
-    g->addRow(QStringLiteral("|2|~|Back Wall|~|No|"));
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Front Wall"), QStringLiteral("Yes")});
+    g->addRowFields({QStringLiteral("2"), QStringLiteral("Back Wall"), QStringLiteral("No")});
     ASSERT_EQ(g->rows(), 2);
     EXPECT_EQ(g->cellText(0, 0), QStringLiteral("1"));
     EXPECT_EQ(g->cellText(0, 1), QStringLiteral("Front Wall"));
@@ -49,7 +49,7 @@ TEST(DataGridRows, FieldListsShortAndLongFillTheColumnsThereAre)
     std::unique_ptr<DataGrid> g(threeColumnGrid());
     g->addRowFields({QStringLiteral("7"), QStringLiteral("Only two")});
     g->addRowFields({QStringLiteral("8"), QStringLiteral("Four"), QStringLiteral("Yes"), QStringLiteral("extra")});
-    g->addRow(QStringLiteral("|9|~||~|No|"));
+    g->addRowFields({QStringLiteral("9"), QString(), QStringLiteral("No")});
     EXPECT_EQ(g->cellText(0, 1), QStringLiteral("Only two"));
     EXPECT_EQ(g->cellText(0, 2), QString());
     EXPECT_EQ(g->cellText(1, 2), QStringLiteral("Yes"));
@@ -61,7 +61,7 @@ TEST(DataGridRows, FieldListsShortAndLongFillTheColumnsThereAre)
 TEST(DataGridRows, CellsCannotBeEdited)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
-    g->addRow(QStringLiteral("|1|~|Front Wall|~|Yes|"));
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Front Wall"), QStringLiteral("Yes")});
     EXPECT_EQ(g->editTriggers(), QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < 3; ++c)
         EXPECT_FALSE(g->item(0, c)->flags() & Qt::ItemIsEditable);
@@ -71,7 +71,7 @@ TEST(DataGridWalk, WalkingVisitsEveryRowOnceAndLeavesTheSelectionAlone)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
     for (int i = 1; i <= 4; ++i)
-        g->addRow(QStringLiteral("|%1|~|Wall %1|~|Yes|").arg(i));
+        g->addRowFields({QString::number(i), QStringLiteral("Wall %1").arg(i), QStringLiteral("Yes")});
     g->selectRowAt(2);
     ASSERT_EQ(g->selectedRow(), 2);
 
@@ -91,8 +91,8 @@ TEST(DataGridWalk, WalkingVisitsEveryRowOnceAndLeavesTheSelectionAlone)
 TEST(DataGridWalk, ValueOfTheCurrentRowCanBeWritten)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
-    g->addRow(QStringLiteral("|1|~|Front Wall|~|No|"));
-    g->addRow(QStringLiteral("|2|~|Back Wall|~|No|"));
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Front Wall"), QStringLiteral("No")});
+    g->addRowFields({QStringLiteral("2"), QStringLiteral("Back Wall"), QStringLiteral("No")});
     g->moveFirst();
     g->moveNext();
     g->setValue(2, QStringLiteral("Yes"));
@@ -103,7 +103,7 @@ TEST(DataGridWalk, ValueOfTheCurrentRowCanBeWritten)
 TEST(DataGridWalk, RemoveAllEmptiesTheListAndTheCurrentRow)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
-    g->addRow(QStringLiteral("|1|~|Front Wall|~|Yes|"));
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Front Wall"), QStringLiteral("Yes")});
     g->moveFirst();
     g->removeAll();
     EXPECT_EQ(g->rows(), 0);
@@ -115,7 +115,7 @@ TEST(DataGridMouse, ClickSelectsAndMakesCurrentDoubleClickActivates)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
     for (int i = 1; i <= 3; ++i)
-        g->addRow(QStringLiteral("|%1|~|Wall %1|~|Yes|").arg(i));
+        g->addRowFields({QString::number(i), QStringLiteral("Wall %1").arg(i), QStringLiteral("Yes")});
     g->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(g.get()));
     QSignalSpy clicked(g.get(), &DataGrid::rowClicked);
@@ -140,10 +140,10 @@ TEST(DataGridMouse, ClickSelectsAndMakesCurrentDoubleClickActivates)
 TEST(DataGridMouse, AddingRowsDoesNotMoveTheUsersRow)
 {
     std::unique_ptr<DataGrid> g(threeColumnGrid());
-    g->addRow(QStringLiteral("|1|~|Wall 1|~|Yes|"));
-    g->addRow(QStringLiteral("|2|~|Wall 2|~|Yes|"));
+    g->addRowFields({QStringLiteral("1"), QStringLiteral("Wall 1"), QStringLiteral("Yes")});
+    g->addRowFields({QStringLiteral("2"), QStringLiteral("Wall 2"), QStringLiteral("Yes")});
     g->selectRowAt(1);
-    g->addRow(QStringLiteral("|3|~|Wall 3|~|Yes|"));
+    g->addRowFields({QStringLiteral("3"), QStringLiteral("Wall 3"), QStringLiteral("Yes")});
     EXPECT_EQ(g->selectedRow(), 1);
     EXPECT_EQ(g->value(0), QStringLiteral("2"));
 }
@@ -201,9 +201,9 @@ namespace {
 std::unique_ptr<DataCombo> profileCombo()
 {
     auto c = std::make_unique<DataCombo>(QStringList{QStringLiteral("ProfileID"), QStringLiteral("CustomerName")}, 1);
-    c->addRow(QStringLiteral("|1|~|Default|"));
-    c->addRow(QStringLiteral("|4|~|Hallam Homes|"));
-    c->addRow(QStringLiteral("|9|~|Brightwater|"));
+    c->addRowFields({QStringLiteral("1"), QStringLiteral("Default")});
+    c->addRowFields({QStringLiteral("4"), QStringLiteral("Hallam Homes")});
+    c->addRowFields({QStringLiteral("9"), QStringLiteral("Brightwater")});
     c->resize(200, 28);
     return c;
 }
@@ -247,7 +247,7 @@ TEST(DataComboValues, RemoveAllKeepsTheTextAndValues)
     EXPECT_EQ(c->rows(), 0);
     EXPECT_EQ(c->text(), QStringLiteral("Hallam Homes"));
     EXPECT_EQ(c->columnValue(0), QStringLiteral("4"));
-    c->addRow(QStringLiteral("|2|~|Other|"));
+    c->addRowFields({QStringLiteral("2"), QStringLiteral("Other")});
     EXPECT_EQ(c->rowValue(0, 1), QStringLiteral("Other"));
     EXPECT_EQ(c->rowValue(1, 1), QString());
 }

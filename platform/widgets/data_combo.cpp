@@ -1,5 +1,4 @@
 #include "platform/widgets/data_combo.h"
-#include "core/project_view.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -46,8 +45,6 @@ void DataCombo::removeAll()
     model_->removeRows(0, model_->rowCount());
     update();
 }
-
-void DataCombo::addRow(const QString& rowText) { addRowFields(splitRowText(rowText)); }
 
 void DataCombo::addRowFields(const QStringList& fields)
 {

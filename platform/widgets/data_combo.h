@@ -25,8 +25,7 @@ public:
 
     // Empties the list; the text and the column values stay.
     void removeAll();
-    // Appends a row given as "|a|~|b|" or as fields.
-    void addRow(const QString& rowText);
+    // Appends a row given as its fields.
     void addRowFields(const QStringList& fields);
     int rows() const;
     // A field of a list row; empty outside the list.

@@ -1,5 +1,4 @@
 #include "platform/widgets/data_grid.h"
-#include "core/project_view.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -44,8 +43,6 @@ void DataGrid::removeAll()
     cursor_ = -1;
     measureAll();
 }
-
-void DataGrid::addRow(const QString& rowText) { addRowFields(splitRowText(rowText)); }
 
 void DataGrid::addRowFields(const QStringList& fields)
 {

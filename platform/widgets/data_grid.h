@@ -1,9 +1,8 @@
 #pragma once
 // A read-only grid of text rows over QTableWidget, filled in code.
 //
-// Rows are added either from the list-row text form ("|a|~|b|~|c|": each
-// field between "|" marks, the fields separated by "~") or from a list of
-// fields. The grid keeps a current row of its own, apart from the user's
+// Rows are added as lists of fields, never as joined text, so no character
+// of a value can shift or forge a column. The grid keeps a current row of its own, apart from the user's
 // selection: code that walks the rows (moveFirst, moveNext, value) never
 // moves what the user has selected, and a row the user clicks becomes both
 // the selected and the current row.
@@ -27,7 +26,6 @@ public:
     void removeAll();
     // Appends a row; fields go into columns 0, 1, ... in order. Fields beyond
     // the last column are dropped, missing ones are left empty.
-    void addRow(const QString& rowText);
     void addRowFields(const QStringList& fields);
     int rows() const { return rowCount(); }
 

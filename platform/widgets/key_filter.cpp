@@ -39,7 +39,8 @@ private:
     {
         if (box_->isReadOnly())
             return;
-        const QString text = QGuiApplication::clipboard()->text();
+        QString text = QGuiApplication::clipboard()->text();
+        text.remove(QChar(0));
         box_->insert(pasteRule_ ? pasteRule_(text) : text);
     }
 
@@ -130,6 +131,22 @@ void installKeyFilter(QLineEdit* box, KeyRule keyRule, PasteRule pasteRule)
         return;
     box->setAcceptDrops(false);
     box->installEventFilter(new KeyFilter(box, std::move(keyRule), std::move(pasteRule)));
+}
+
+void refuseNulCharacters(QLineEdit* box)
+{
+    if (!box)
+        return;
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (!text.contains(QChar(0)))
+            return;
+        const int cursor = box->cursorPosition();
+        const int before = static_cast<int>(text.left(cursor).count(QChar(0)));
+        QString clean = text;
+        clean.remove(QChar(0));
+        box->setText(clean);
+        box->setCursorPosition(cursor - before);
+    });
 }
 
 void installFocusLeave(QLineEdit* box, std::function<void()> onLeave)

@@ -1,5 +1,6 @@
 #include "ui/project/frmDorvCopyWall.h"
 #include "platform/widgets/focus_select.h"
+#include "platform/widgets/key_filter.h"
 #include "ui/project/app_info.h"
 #include "ui/project/guarded.h"
 
@@ -22,6 +23,7 @@ frmDorvCopyWall::frmDorvCopyWall(const QString& existingWallName, QWidget* owner
     txtNewWallName->setObjectName(QStringLiteral("txtNewWallName"));
     txtNewWallName->setMinimumWidth(260);
     selectAllOnFocus(txtNewWallName);
+    refuseNulCharacters(txtNewWallName);
     cmdCopyWall = new QPushButton(QStringLiteral("Copy"), this);
     cmdCopyWall->setObjectName(QStringLiteral("cmdCopyWall"));
     cmdCopyWall->setDefault(true);

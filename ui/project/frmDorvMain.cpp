@@ -12,6 +12,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
+#include "platform/widgets/key_filter.h"
 #include "platform/widgets/tab_control.h"
 #include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvValidationResults.h"
@@ -348,8 +349,10 @@ void frmDorvMain::buildProjectPage()
     page_layout->addWidget(grdComparisonInformation, 2);
     page_layout->addWidget(notes);
 
-    for (QLineEdit* box : {txtProjectName, txtBuilderName, txtWallSystemName})
+    for (QLineEdit* box : {txtProjectName, txtBuilderName, txtWallSystemName}) {
         selectAllOnFocus(box);
+        refuseNulCharacters(box);
+    }
     // The grids are reached by mouse; the keyboard goes round the boxes and
     // buttons of the page.
     grdWallSystemInformation->setFocusPolicy(Qt::ClickFocus);
@@ -408,8 +411,8 @@ void frmDorvMain::LoadCustomerProfileList()
     SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
     Recordset rs = DbConnection.query(SqlText);
     while (!rs.eof()) {
-        cboCustomerProfile->addRow(QStringLiteral("|") + rs.field(QStringLiteral("ID")).toText() + QStringLiteral("|~|")
-                                   + rs.field(QStringLiteral("CustomerProfileName")).toText() + QStringLiteral("|"));
+        cboCustomerProfile->addRowFields(
+            {rs.field(QStringLiteral("ID")).toText(), rs.field(QStringLiteral("CustomerProfileName")).toText()});
         rs.moveNext();
     }
 }
@@ -693,7 +696,7 @@ void frmDorvMain::selectExposure(QChar exposure)
 // ProjectView
 
 void frmDorvMain::wallGridClear() { grdWallSystemInformation->removeAll(); }
-void frmDorvMain::wallGridAddRow(const QString& rowText) { grdWallSystemInformation->addRow(rowText); }
+void frmDorvMain::wallGridAddRow(const QStringList& fields) { grdWallSystemInformation->addRowFields(fields); }
 int frmDorvMain::wallGridRowCount() const { return grdWallSystemInformation->rows(); }
 QString frmDorvMain::wallGridCell(int row, int column) const { return grdWallSystemInformation->cellText(row, column); }
 
@@ -717,7 +720,7 @@ QString frmDorvMain::selectedProfileName() const { return cboCustomerProfile->te
 bool frmDorvMain::defaultPricingSelected() const { return optDefaultPricingProfile->isChecked(); }
 int frmDorvMain::pricingMarkupValue() const { return chkPricingMarkup->isChecked() ? 1 : 0; }
 void frmDorvMain::comparisonClear() { grdComparisonInformation->removeAll(); }
-void frmDorvMain::comparisonAddRow(const QString& rowText) { grdComparisonInformation->addRow(rowText); }
+void frmDorvMain::comparisonAddRow(const QStringList& fields) { grdComparisonInformation->addRowFields(fields); }
 int frmDorvMain::comparisonRowCount() const { return grdComparisonInformation->rows(); }
 QString frmDorvMain::comparisonCell(int row, int column) const { return grdComparisonInformation->cellText(row, column); }
 QString frmDorvMain::projectName() const { return txtProjectName->text(); }

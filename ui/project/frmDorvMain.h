@@ -47,7 +47,7 @@ public:
 
     // ProjectView
     void wallGridClear() override;
-    void wallGridAddRow(const QString& rowText) override;
+    void wallGridAddRow(const QStringList& fields) override;
     int wallGridRowCount() const override;
     QString wallGridCell(int row, int column) const override;
     void setSelectedProfile(int profileID, const QString& name) override;
@@ -56,7 +56,7 @@ public:
     bool defaultPricingSelected() const override;
     int pricingMarkupValue() const override;
     void comparisonClear() override;
-    void comparisonAddRow(const QString& rowText) override;
+    void comparisonAddRow(const QStringList& fields) override;
     int comparisonRowCount() const override;
     QString comparisonCell(int row, int column) const override;
     QString projectName() const override;

@@ -676,7 +676,7 @@ void frmDorvMain::SSTab1_Click(int)
             if (auto* headers = qobject_cast<DataCombo*>(editorControl("cboNumberHeaders"))) {
                 headers->removeAll();
                 for (const char* n : {"1", "2", "3", "4"})
-                    headers->addRow(QLatin1Char('|') + QLatin1String(n) + QLatin1Char('|'));
+                    headers->addRowFields({QLatin1String(n)});
             }
             RefreshRoughOpeningGrid();
             SetTabOrder(QStringLiteral("Header"));
@@ -747,10 +747,10 @@ void frmDorvMain::SetTabOrder(const QString& section)
 void frmDorvMain::LoadExteriorFinishList()
 {
     cboExteriorFinish->removeAll();
-    cboExteriorFinish->addRow(QStringLiteral("||"));
+    cboExteriorFinish->addRowFields({QString()});
     Recordset rs = DbConnection.query(QStringLiteral("SELECT * FROM Exterior_Finish ORDER BY FinishName"));
     while (!rs.eof()) {
-        cboExteriorFinish->addRow(QLatin1Char('|') + rs.field(QStringLiteral("FinishName")).toText() + QLatin1Char('|'));
+        cboExteriorFinish->addRowFields({rs.field(QStringLiteral("FinishName")).toText()});
         rs.moveNext();
     }
     rs.close();
@@ -758,8 +758,10 @@ void frmDorvMain::LoadExteriorFinishList()
 
 void frmDorvMain::LoadRoofLoadingList(bool fromWall, int wallRoofLoadingID)
 {
-    SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(selectedProfileID());
-    Recordset profile = DbConnection.query(SqlText);
+    PreparedStatement profileRead =
+        DbConnection.prepare(QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ?"));
+    profileRead.bind(1, selectedProfileID());
+    Recordset profile = DbConnection.query(profileRead);
     cboRoofLoading->removeAll();
     auto display = [](const Recordset& rs) {
         return rs.field(QStringLiteral("StateName")).toText() + QStringLiteral(" (")
@@ -791,7 +793,9 @@ void frmDorvMain::LoadRoofLoadingList(bool fromWall, int wallRoofLoadingID)
         cboRoofLoading->setColumnValue(c, QString());
     cboRoofLoading->setText(QString());
     if (have) {
-        Recordset rs = DbConnection.query(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ") + sqlNumber(id));
+        PreparedStatement loadingRead = DbConnection.prepare(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ?"));
+        loadingRead.bind(1, id);
+        Recordset rs = DbConnection.query(loadingRead);
         if (!rs.eof()) {
             cboRoofLoading->setColumnValue(0, rs.field(QStringLiteral("ID")).toText());
             cboRoofLoading->setColumnValue(1, display(rs));

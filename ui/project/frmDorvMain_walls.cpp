@@ -93,10 +93,14 @@ void frmDorvMain::cmdAddWallSystem_Click()
         // A removed wall's number is never given to a new one while a wall
         // still holds it.
         CurrentWallID = NextWallID();
+        // The name is stored as the literal rules leave it: at most 255
+        // characters, apostrophes as grave accents, no blanks around.
         QString name = txtWallSystemName->text();
-        SqlText = QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES ('") + sqlNumber(CurrentWallID)
-                  + QStringLiteral("', ") + SQLValue(name, 1) + QStringLiteral(")");
-        DbConnection.execute(SqlText);
+        SQLValue(name, 1);
+        DbConnection.prepare(QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES (?, ?)"))
+            .bind(1, static_cast<long long>(CurrentWallID))
+            .bind(2, name.trimmed())
+            .exec();
         RefreshWallSystemGrid();
         // The refill leaves no row selected.
         setRemoveCaption(QStringLiteral("Remove"));
@@ -132,8 +136,9 @@ void frmDorvMain::openWall(int row)
     const QString name = wallGridCell(row, 1);
     CurrentWallID = id;
     comparisonClear();
-    SqlText = QStringLiteral("SELECT * FROM General_Information WHERE WallID = ") + sqlNumber(id);
-    Recordset rs = DbConnection.query(SqlText);
+    PreparedStatement read = DbConnection.prepare(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
+    read.bind(1, static_cast<long long>(id));
+    Recordset rs = DbConnection.query(read);
     if (rs.eof()) {
         // A wall never saved. The boxes are emptied before the eave switch,
         // so that its labels do not show the wall opened before.
@@ -222,11 +227,13 @@ void frmDorvMain::cmdRemoveWallSystem_Click()
         const int row = selectedWallRow(*this);
         if (row < 0)
             return;
-        const QString id = sqlNumber(wallIDOf(wallGridCell(row, 0)));
-        DbConnection.execute(QStringLiteral("DELETE FROM General_Information WHERE WallID = ") + id);
-        DbConnection.execute(QStringLiteral("DELETE FROM Project_Information WHERE ID = ") + id);
-        DbConnection.execute(QStringLiteral("DELETE FROM Column_Information WHERE WallID = ") + id);
-        DbConnection.execute(QStringLiteral("DELETE FROM Header_Information WHERE WallID = ") + id);
+        const long long id = wallIDOf(wallGridCell(row, 0));
+        // All four or none.
+        Transaction t(DbConnection);
+        for (const char* sql : {"DELETE FROM General_Information WHERE WallID = ?", "DELETE FROM Project_Information WHERE ID = ?",
+                                "DELETE FROM Column_Information WHERE WallID = ?", "DELETE FROM Header_Information WHERE WallID = ?"})
+            DbConnection.prepare(QLatin1String(sql)).bind(1, id).exec();
+        t.commit();
         comparisonClear();
         RefreshWallSystemGrid();
         setRemoveCaption(QStringLiteral("Remove"));
@@ -279,14 +286,14 @@ void frmDorvMain::saveWall()
         return;
     bool allowed = true;
 
-    QString roofSlope = QStringLiteral("0");
+    double roofSlope = 0;
     const QString slopeText = txtRoofSlope->text();
     if (!slopeText.isEmpty()) {
         double rise = 0;
         // A text without "/" is read whole.
         if (slopeText.count(QLatin1Char('.')) < 2
             && parseStrictNumber(slopeText.section(QLatin1Char('/'), 0, 0), &rise)) {
-            roofSlope = sqlNumber(rise);
+            roofSlope = rise;
         } else {
             ShowImproperFormat(*this, kSlopeFormat);
             allowed = false;
@@ -311,12 +318,12 @@ void frmDorvMain::saveWall()
     const double zoneJunctions = zoneCount(txtZoneJunctions, "Zone Junctions");
     const QString junctionType = optJunctionA->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
 
-    QString numberCorners = QStringLiteral("0");
+    double numberCorners = 0;
     const QString cornersText = txtCorners->text();
     if (!cornersText.isEmpty()) {
         double corners = 0;
         if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)) {
-            numberCorners = sqlNumber(corners);
+            numberCorners = corners;
         } else {
             ShowImproperFormat(*this, kCornersFormat);
             allowed = false;
@@ -327,45 +334,33 @@ void frmDorvMain::saveWall()
 
     // A roof loading that was never chosen is stored as 0: the wall then
     // counts as incomplete instead of breaking the statement.
-    QString roofLoadingID = QStringLiteral("0");
+    long long roofLoadingID = 0;
     double loading = 0;
     if (parseStrictNumber(cboRoofLoading->columnValue(0), &loading) && loading == std::floor(loading))
-        roofLoadingID = sqlNumber(toInt16(loading));
+        roofLoadingID = toInt16(loading);
 
-    const QString wallID = sqlNumber(editedWallID_);
-    const QString monoSlope = chkMonoSlope->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    SqlText = QStringLiteral("SELECT * FROM General_Information WHERE WallID = ") + wallID;
-    Recordset rs = DbConnection.query(SqlText);
+    const long long wallID = editedWallID_;
+    const int monoSlope = chkMonoSlope->isChecked() ? 1 : 0;
+    PreparedStatement read = DbConnection.prepare(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
+    read.bind(1, wallID);
+    Recordset rs = DbConnection.query(read);
     const bool exists = !rs.eof();
     rs.close();
-    if (!exists) {
-        SqlText = QStringLiteral("INSERT INTO General_Information (WallID, WallType, EaveHeight, RoofSlope, RidgeHeight, "
-                                 "WallLength, RoofLoadingID, TrussSpan, ExteriorFinish, Exposure, IsZoneWall, ZoneCorners, "
-                                 "ZoneJunctions, CornerType, JunctionType, NumberCorners, DTFH, MonoSlope) VALUES ('")
-                  + wallID + QStringLiteral("', '") + wallType + QStringLiteral("', ") + sqlNumber(eaveHeight)
-                  + QStringLiteral(", ") + roofSlope + QStringLiteral(", ") + sqlNumber(ridgeHeight)
-                  + QStringLiteral(", ") + sqlNumber(wallLength) + QStringLiteral(", ") + roofLoadingID
-                  + QStringLiteral(", ") + sqlNumber(trussSpan) + QStringLiteral(", ") + sqlQuote(exteriorFinish)
-                  + QStringLiteral(", '") + exposure + QStringLiteral("', ") + sqlNumber(isZoneWall)
-                  + QStringLiteral(", ") + sqlNumber(zoneCorners) + QStringLiteral(", ") + sqlNumber(zoneJunctions)
-                  + QStringLiteral(", '") + cornerType + QStringLiteral("', '") + junctionType + QStringLiteral("', ")
-                  + numberCorners + QStringLiteral(", ") + sqlNumber(dtfh) + QStringLiteral(", ") + monoSlope
-                  + QStringLiteral(")");
-    } else {
-        SqlText = QStringLiteral("UPDATE General_Information SET WallType = '") + wallType
-                  + QStringLiteral("', EaveHeight =  ") + sqlNumber(eaveHeight) + QStringLiteral(", RoofSlope = ")
-                  + roofSlope + QStringLiteral(", RidgeHeight = ") + sqlNumber(ridgeHeight)
-                  + QStringLiteral(", WallLength = ") + sqlNumber(wallLength) + QStringLiteral(", RoofLoadingID = ")
-                  + roofLoadingID + QStringLiteral(", TrussSpan = ") + sqlNumber(trussSpan)
-                  + QStringLiteral(", ExteriorFinish = ") + sqlQuote(exteriorFinish) + QStringLiteral(", Exposure = '")
-                  + exposure + QStringLiteral("', IsZoneWall = ") + sqlNumber(isZoneWall)
-                  + QStringLiteral(", ZoneCorners = ") + sqlNumber(zoneCorners) + QStringLiteral(", ZoneJunctions = ")
-                  + sqlNumber(zoneJunctions) + QStringLiteral(", CornerType = '") + cornerType
-                  + QStringLiteral("', JunctionType = '") + junctionType + QStringLiteral("', NumberCorners = ")
-                  + numberCorners + QStringLiteral(", DTFH = ") + sqlNumber(dtfh) + QStringLiteral(", MonoSlope = ")
-                  + monoSlope + QStringLiteral(" WHERE WallID = ") + wallID;
-    }
-    DbConnection.execute(SqlText);
+    SqlText = exists ? QStringLiteral("UPDATE General_Information SET WallType = ?, EaveHeight = ?, RoofSlope = ?, "
+                                      "RidgeHeight = ?, WallLength = ?, RoofLoadingID = ?, TrussSpan = ?, "
+                                      "ExteriorFinish = ?, Exposure = ?, IsZoneWall = ?, ZoneCorners = ?, "
+                                      "ZoneJunctions = ?, CornerType = ?, JunctionType = ?, NumberCorners = ?, DTFH = ?, "
+                                      "MonoSlope = ? WHERE WallID = ?")
+                     : QStringLiteral("INSERT INTO General_Information (WallType, EaveHeight, RoofSlope, RidgeHeight, "
+                                      "WallLength, RoofLoadingID, TrussSpan, ExteriorFinish, Exposure, IsZoneWall, "
+                                      "ZoneCorners, ZoneJunctions, CornerType, JunctionType, NumberCorners, DTFH, "
+                                      "MonoSlope, WallID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    PreparedStatement st = DbConnection.prepare(SqlText);
+    st.bind(1, wallType).bind(2, eaveHeight).bind(3, roofSlope).bind(4, ridgeHeight).bind(5, wallLength);
+    st.bind(6, roofLoadingID).bind(7, trussSpan).bind(8, exteriorFinish).bind(9, exposure);
+    st.bind(10, isZoneWall).bind(11, zoneCorners).bind(12, zoneJunctions).bind(13, cornerType).bind(14, junctionType);
+    st.bind(15, numberCorners).bind(16, dtfh).bind(17, monoSlope).bind(18, wallID);
+    st.exec();
 
     closeWallEditor();
     RefreshWallSystemGrid();

@@ -11,7 +11,8 @@ namespace dv {
 
 namespace {
 
-// Numbers the old runtime gave to failures that are not ours.
+// Error numbers of failures that are not ours: out of memory is 7, an
+// internal error 51.
 constexpr long kOutOfMemory = 7;
 constexpr long kInternalError = 51;
 

@@ -1,0 +1,191 @@
+// Start-up and compaction against the file system: folders with non-ASCII
+// names, the database's mode and owner, files that cannot serve, and what a
+// crash leaves behind.
+#include "core/app_state.h"
+#include "core/compact.h"
+#include "core/project_files.h"
+#include "core/startup.h"
+#include "platform/app_error.h"
+#include "tests/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace dv;
+
+namespace {
+
+class StartupFileTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        DbConnection.close();
+        setProjectView(nullptr);
+    }
+
+    // A program folder under the temporary folder holding a copy of the
+    // delivered database.
+    QString programFolder(const QString& name)
+    {
+        const QString folder = tmp.path() + QLatin1Char('/') + name;
+        EXPECT_TRUE(QDir().mkpath(folder));
+        EXPECT_TRUE(QFile::copy(dvtest::deliveredDatabase(), folder + QStringLiteral("/Dorvane.dat")));
+        QFile::setPermissions(folder + QStringLiteral("/Dorvane.dat"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+        return folder;
+    }
+
+    // Runs Main; returns the error's description, empty on success.
+    QString start(const QString& folder)
+    {
+        windowMade = false;
+        try {
+            Main(folder, [&]() -> ProjectView* { windowMade = true; return &view; });
+        } catch (const AppError& e) {
+            return e.description();
+        }
+        return QString();
+    }
+
+    static QByteArray bytes(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir tmp;
+    MemoryProjectView view;
+    bool windowMade = false;
+};
+
+TEST_F(StartupFileTest, StartsAndOpensAProjectFromFoldersWithNonAsciiNames)
+{
+    for (const QString& name : {QStringLiteral("Projekté Ångström"), QStringLiteral("工程 日本")}) {
+        const QString folder = programFolder(name);
+        ASSERT_EQ(start(folder), QString()) << name.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/dbCompact.mdb")));
+        const QString project = folder + QStringLiteral("/Haus ü 家.dvwp");
+        view.project = name;
+        SaveProjectFile(project);
+        OpenProjectFile(project);
+        EXPECT_EQ(view.project, name);
+        EXPECT_TRUE(DbConnection.isOpen());
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2) << name.toStdString();  // nothing stray
+        DbConnection.close();
+    }
+}
+
+TEST_F(StartupFileTest, CompactionKeepsTheModeAndTheOwner)
+{
+    const QString folder = programFolder(QStringLiteral("app"));
+    const QByteArray db = QFile::encodeName(folder + QStringLiteral("/Dorvane.dat"));
+    ASSERT_EQ(::chmod(db.constData(), 0600), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(db.constData(), 1234, 2345), 0);
+    }
+    ASSERT_EQ(start(folder), QString());
+    struct stat st {};
+    ASSERT_EQ(::stat(db.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 1234u);
+        EXPECT_EQ(st.st_gid, 2345u);
+    }
+}
+
+// Runs as another user while it lives: the real and effective user are
+// "nobody", the saved one stays root so the test can come back.
+class AsNobody {
+public:
+    AsNobody() : active_(::geteuid() == 0 && ::setresuid(65534, 65534, 0) == 0) {}
+    ~AsNobody()
+    {
+        if (active_ && ::setresuid(0, 0, 0) != 0)
+            std::abort();
+    }
+
+private:
+    bool active_;
+};
+
+TEST_F(StartupFileTest, ADatabaseTheUserCannotWriteIsRefusedBeforeAnythingChanges)
+{
+    const QString folder = programFolder(QStringLiteral("shared"));
+    const QString path = folder + QStringLiteral("/Dorvane.dat");
+    // The folder is the user's, so the database is used in place; the
+    // file itself is not.
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    }
+    const QByteArray before = bytes(path);
+    QString why;
+    {
+        AsNobody nobody;
+        why = start(folder);
+    }
+    EXPECT_TRUE(why.contains(path)) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("read-only"))) << why.toStdString();
+    EXPECT_FALSE(windowMade);
+    EXPECT_EQ(bytes(path), before);
+}
+
+TEST_F(StartupFileTest, AnEmptyDatabaseFileIsRefusedWithItsNameAndCause)
+{
+    const QString folder = tmp.path() + QStringLiteral("/empty");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    { QFile f(folder + QStringLiteral("/Dorvane.dat")); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); }
+    const QString why = start(folder);
+    EXPECT_TRUE(why.contains(folder + QStringLiteral("/Dorvane.dat"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("empty"))) << why.toStdString();
+    EXPECT_FALSE(windowMade);
+    EXPECT_EQ(QFileInfo(folder + QStringLiteral("/Dorvane.dat")).size(), 0);
+
+    // Opened directly, as the project-file open reopens it, it is refused too.
+    DatabasePath = folder + QStringLiteral("/Dorvane.dat");
+    EXPECT_THROW(OpenDatabase(), AppError);
+    EXPECT_FALSE(DbConnection.isOpen());
+}
+
+TEST_F(StartupFileTest, AFullDiskAtStartUpNamesTheDatabaseFile)
+{
+    const QString folder = programFolder(QStringLiteral("full"));
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString why = start(folder);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(why.contains(folder + QStringLiteral("/Dorvane.dat"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("full"))) << why.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/dbCompact.mdb")));
+}
+
+TEST_F(StartupFileTest, WhatACrashLeftBehindNeverBlocksAStart)
+{
+    const QString folder = programFolder(QStringLiteral("crashed"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/dbCompact.mdb/inner")));
+    { QFile f(folder + QStringLiteral("/dbCompact.mdb/inner/x")); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); }
+    for (const char* stale : {"/dbCompact.mdb-journal", "/dbCompact.mdb-wal"}) {
+        QFile f(folder + QLatin1String(stale));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("left by a crash");
+    }
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("Dorvane.dat")});
+}
+
+}  // namespace
