@@ -120,8 +120,7 @@ void frmDorvPrintOptions::buildWindow()
                                          QStringLiteral("2x8 Wall"), QStringLiteral("2x10 Wall")},
                                         this);
     named(grdWallReportOptions, "grdWallReportOptions");
-    grdWallReportOptions->horizontalHeader()->setStretchLastSection(false);
-    grdWallReportOptions->horizontalHeader()->setSectionResizeMode(WallNameColumn, QHeaderView::Stretch);
+    grdWallReportOptions->setStretchColumn(WallNameColumn);
 
     fraNotes = new QGroupBox(QStringLiteral("Summary Options"), this);
     named(fraNotes, "fraNotes");

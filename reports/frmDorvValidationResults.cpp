@@ -30,7 +30,7 @@ frmDorvValidationResults::frmDorvValidationResults(QWidget* owner) : QDialog(own
          QStringLiteral("Nominal Wall Width")},
         this);
     grdValidationResults->setObjectName(QStringLiteral("grdValidationResults"));
-    grdValidationResults->horizontalHeader()->setStretchLastSection(true);
+    grdValidationResults->setStretchColumn(3);
     Label2 = new QLabel(QStringLiteral("NOTE:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont bold = Label2->font();

@@ -521,6 +521,13 @@ TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPrices)
     w->Form_Load();
     ASSERT_EQ(w->grdProducts->rows(), 24);
     EXPECT_EQ(w->grdProducts->cellText(0, 2), QStringLiteral("9.50"));
+    // The descriptions are shown whole; the name column takes the spare width.
+    w->resize(940, 560);
+    w->show();
+    QCoreApplication::processEvents();
+    const QFontMetrics fm(w->grdProducts->font());
+    for (int r = 0; r < w->grdProducts->rows(); ++r)
+        EXPECT_GT(w->grdProducts->columnWidth(1), fm.horizontalAdvance(w->grdProducts->cellText(r, 1))) << r;
 }
 
 TEST_F(PreferencesTest, ACompareRunsWithTheSavedProfile)

@@ -255,8 +255,7 @@ QWidget* frmDorvPreferences::buildProductPage()
     Frame3 = frame("Frame3", QStringLiteral("Product Options"), page);
     grdProducts = new DataGrid(ProductsGridCaptions(), Frame3);
     grdProducts->setObjectName(QStringLiteral("grdProducts"));
-    grdProducts->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grdProducts->horizontalHeader()->setStretchLastSection(false);
+    grdProducts->setStretchColumn(1);
     Label5 = label("Label5", QStringLiteral("Double click on grid to edit record information"), Frame3);
     QFont hint = Label5->font();
     hint.setItalic(true);

@@ -71,7 +71,7 @@ frmDorvProfileManager::frmDorvProfileManager(QWidget* owner) : QDialog(owner)
          QStringLiteral("Delivery Charge")},
         this);
     grdCustomerProfileList->setObjectName(QStringLiteral("grdCustomerProfileList"));
-    grdCustomerProfileList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdCustomerProfileList->setStretchColumn(1);
     grdCustomerProfileList->setMinimumHeight(180);
 
     for (QLineEdit* box : {txtCustomerName, txtMarkupPercent, txtDeliveryCharge})
