@@ -33,6 +33,20 @@ bool fieldEquals(const CapacityField& field, double bound)
     return field.kind == CapacityField::Kind::Number && field.number == bound;
 }
 
+bool fieldEqualsNoCase(const CapacityField& field, const QString& text)
+{
+    if (field.kind != CapacityField::Kind::Text)
+        return false;
+    const QString value = field.value.toText();
+    if (value.size() != text.size())
+        return false;
+    const auto fold = [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c; };
+    for (qsizetype i = 0; i < value.size(); ++i)
+        if (fold(value[i]) != fold(text[i]))
+            return false;
+    return true;
+}
+
 const QList<int>& ProductFacts::engineered(int wallThickness, const QString& member)
 {
     const QString key = QString::number(wallThickness) + member;

@@ -32,6 +32,9 @@ struct CapacityField {
 bool fieldAtLeast(const CapacityField& field, double bound);
 bool fieldAtMost(const CapacityField& field, double bound);
 bool fieldEquals(const CapacityField& field, double bound);
+// A text field equal to the text, letters compared without regard to case
+// (only A to Z and a to z fold, as the database's NOCASE does).
+bool fieldEqualsNoCase(const CapacityField& field, const QString& text);
 
 // Product facts for one calculation step, each looked up on its first use
 // (so an error comes where the lookup itself would raise it).

@@ -207,22 +207,6 @@ void UpdateMemberTotal(int wallWidth, const QString& memberWord, Money amount, s
     st.exec();
 }
 
-std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st)
-{
-    Recordset rs = DbConnection.query(st);
-    std::optional<CheapestCandidate> pick;
-    Money best;
-    while (!rs.eof()) {
-        const Money total = rs.field(QStringLiteral("TotalPrice")).toMoney();
-        if (!pick || total <= best) {
-            best = total;
-            pick = CheapestCandidate{rs.field(QStringLiteral("ID")).toInt32(), rs.field(QStringLiteral("ProductID")).toInt32()};
-        }
-        rs.moveNext();
-    }
-    return pick;
-}
-
 void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL)
 {
     PreparedStatement& st = DbConnection.cached(QStringLiteral("SELECT * FROM Roof_Loading WHERE ID = ? ORDER BY rowid"));

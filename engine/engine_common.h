@@ -83,15 +83,6 @@ QString MemberTotalField(int wallWidth, const QString& memberWord);
 // "Product<N>" for a product ID in 1..40; a clear error otherwise.
 QString ProductColumn(int productID);
 
-// The cheapest of the candidates a bound statement returns (fields ID,
-// ProductID, TotalPrice, in insertion order); among equal prices the one
-// inserted last wins. No value when there is no candidate.
-struct CheapestCandidate {
-    long long id = 0;
-    int productID = 0;
-};
-std::optional<CheapestCandidate> PickCheapestCandidate(PreparedStatement& st);
-
 // The roof live and dead loads of a Roof_Loading row; a missing row leaves
 // them as they were.
 void ReadRoofLoads(std::int16_t roofLoadingID, double& roofLL, double& roofDL);

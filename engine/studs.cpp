@@ -1,12 +1,16 @@
 #include "engine/studs.h"
 #include "core/app_state.h"
 #include "engine/calculate.h"
+#include "engine/candidates.h"
 #include "engine/engine_common.h"
 #include "engine/takeoff_common.h"
 #include "platform/numbers.h"
 
+#include <QHash>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace dv {
 
@@ -27,13 +31,6 @@ Recordset queryBound(const QString& sql, std::initializer_list<Value> values)
     for (const Value& v : values)
         st.bind(i++, v);
     return DbConnection.query(st);
-}
-
-// First field of the first row; Null when there is no row.
-Value scalarBound(const QString& sql, std::initializer_list<Value> values)
-{
-    Recordset rs = queryBound(sql, values);
-    return rs.eof() ? Value::null() : rs.field(0);
 }
 
 Value I(long long v) { return Value::longInt(v); }
@@ -74,53 +71,6 @@ int ProductNumber(const QString& item)
     return toInt16(d);
 }
 
-// One candidate row of Temp_Stud_Table, in its argument order.
-struct StudCandidate {
-    std::int16_t wallID = 0;
-    QString wallType;
-    std::int16_t wallThickness = 0;
-    std::int16_t productID = 0;
-    double wallWidth = 0;
-    double spacing = 0;
-    double deflectionLimit = 0;
-    QString exposure;
-    double controlMaxHeight = 0;
-    double controlAxialLoad = 0;
-    double numberStuds = 0;
-    double studHeight = 0;
-    Money lfPrice;
-    Money totalPrice;
-    std::int16_t heightLoc = 0;
-};
-
-void InsertTempStudRow(const StudCandidate& c)
-{
-    // A candidate without a whole piece or a piece of some length is no stud:
-    // it would only bring a zero or negative count or price into the choice.
-    if (c.numberStuds < 1 || c.studHeight < 1)
-        return;
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "INSERT INTO Temp_Stud_Table (WallID, WallType, WallThickness, ProductID, WallWidth, Spacing, DeflectionLimit, "
-        "Exposure, ControlMaxHeight, ControlAxialLoad, NumberStuds, StudHeight, HeightLoc, LFPrice, TotalPrice) "
-        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    st.bind(1, static_cast<long long>(c.wallID))
-        .bind(2, c.wallType)
-        .bind(3, static_cast<long long>(c.wallThickness))
-        .bind(4, static_cast<long long>(c.productID))
-        .bind(5, c.wallWidth)
-        .bind(6, c.spacing)
-        .bind(7, c.deflectionLimit)
-        .bind(8, c.exposure)
-        .bind(9, c.controlMaxHeight)
-        .bind(10, c.controlAxialLoad)
-        .bind(11, c.numberStuds)
-        .bind(12, c.studHeight)
-        .bind(13, static_cast<long long>(c.heightLoc))
-        .bind(14, c.lfPrice)
-        .bind(15, c.totalPrice);
-    st.exec();
-}
-
 // The profile values the stud sizing reads for every wall.
 struct StudProfile {
     bool allowed[3] = {false, false, false};
@@ -143,7 +93,8 @@ StudProfile ReadStudProfile()
     return p;
 }
 
-// The rows of the stud capacity table for one product at one spacing.
+// The rows of the stud capacity table for one product at one spacing, read
+// by the corner-stud search.
 Recordset StudSolutions(int productID, double deflection, const QString& exposure, std::int32_t windSpeed,
                         double spacing)
 {
@@ -229,186 +180,146 @@ std::optional<StudWall> ReadStudWall(std::int16_t wallID, const StudProfile& pro
     return w;
 }
 
-// fn() for each capacity row of the candidate's product at every spacing the
-// profile allows, with the row's spacing and limits read into the candidate.
-template <class Fn>
-void ForEachStudSolution(const StudWall& w, const StudProfile& profile, StudCandidate& c, Fn fn)
+// A capacity row that allows the product: its spacing and limits.
+struct StudSolution {
+    double spacing = 0;
+    double maxHeight = 0;
+    double axialLoad = 0;
+};
+
+// The fields of the stud capacity table the sizing reads, in this order.
+const QStringList kSolutionFields = {QStringLiteral("Deflection"), QStringLiteral("Exposure"), QStringLiteral("WindSpeed"),
+                                     QStringLiteral("Spacing_ft"), QStringLiteral("MaxHeight"), QStringLiteral("AxialLoad")};
+
+// The capacity rows of a product for the wall's deflection limit, exposure
+// letter and the profile's wind speed, at every spacing the profile allows
+// in the order 12, 16, 24 in.; each spacing's rows in database order.
+std::vector<StudSolution> SolutionsFor(const CapacityRows& rows, int productID, const StudWall& w,
+                                       const StudProfile& profile)
 {
+    std::vector<StudSolution> out;
+    const std::vector<std::vector<CapacityField>>& of = rows.of(productID);
     for (int s = 0; s < 3; ++s) {
         if (!profile.allowed[s])
             continue;
-        Recordset rs = StudSolutions(c.productID, w.deflectionLimit, w.exposureLetter, profile.windSpeed, kSpacings[s]);
-        for (; !rs.eof(); rs.moveNext()) {
-            c.spacing = rs.field(QStringLiteral("Spacing_ft")).toDouble();
-            c.controlMaxHeight = rs.field(QStringLiteral("MaxHeight")).toDouble();
-            c.controlAxialLoad = rs.field(QStringLiteral("AxialLoad")).toDouble();
-            fn();
+        for (const std::vector<CapacityField>& r : of) {
+            if (fieldEquals(r[0], w.deflectionLimit) && fieldEqualsNoCase(r[1], w.exposureLetter)
+                && fieldEquals(r[2], profile.windSpeed) && fieldEquals(r[3], kSpacings[s]))
+                out.push_back({r[3].value.toDouble(), r[4].value.toDouble(), r[5].value.toDouble()});
         }
     }
+    return out;
 }
 
-void EaveCandidates(const StudWall& w, const StudProfile& profile, double maxEaveSL, StudCandidate c, bool sawn)
+void EaveCandidates(StudChoices& choices, std::int16_t wallID, int width, const StudWall& w,
+                    const std::vector<StudSolution>& solutions, double maxEaveSL, StudCandidate c, bool sawn)
 {
     const double axialPLF = (w.roofDL + w.roofLL) * (w.trussSpan / 2);
     if (sawn && w.eaveStudHeight >= maxEaveSL)
         return;
-    c.wallWidth = w.geometry.netWallLength;
     c.heightLoc = 0;
     c.studHeight = raiseToWhole(w.eaveStudHeight);
-    ForEachStudSolution(w, profile, c, [&] {
-        c.numberStuds = EaveStudCount(w.geometry.netWallLength, c.spacing, w.cutouts.openingCount);
+    for (const StudSolution& s : solutions) {
+        c.spacing = s.spacing;
+        c.numberStuds = EaveStudCount(w.geometry.netWallLength, s.spacing, w.cutouts.openingCount);
         c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
-        if (w.eaveStudHeight <= c.controlMaxHeight && axialPLF * c.spacing <= c.controlAxialLoad)
-            InsertTempStudRow(c);
-    });
+        if (w.eaveStudHeight <= s.maxHeight && axialPLF * s.spacing <= s.axialLoad)
+            choices.offer(wallID, width, c);
+    }
 }
 
-void GableCandidates(const StudWall& w, const StudProfile& profile, double maxGableSL, StudCandidate c, bool sawn)
+void GableCandidates(StudChoices& choices, std::int16_t wallID, int width, const StudWall& w,
+                     const std::vector<StudSolution>& solutions, double maxGableSL, StudCandidate c, bool sawn)
 {
     const double axialPLF = (w.roofDL + w.roofLL) * 3.0;
     const StudGeometry& g = w.geometry;
-    const double locationWidth = safeDivide(2 * w.dtfh, g.interpValue, "the width of a gable height location");
     double locationHeight = w.eaveStudHeight + w.roofSlope * w.dtfh / 12;
     for (int k = 1; k <= g.interpValue; ++k, locationHeight -= 2.0) {
         if (sawn && locationHeight >= maxGableSL)
             continue;
-        ForEachStudSolution(w, profile, c, [&] {
-            const double spacing = c.spacing;
-            const double maxHeight = c.controlMaxHeight;
-            const bool carries = axialPLF * spacing <= c.controlAxialLoad;
+        for (const StudSolution& s : solutions) {
+            const bool carries = axialPLF * s.spacing <= s.axialLoad;
+            c.spacing = s.spacing;
 
-            c.wallWidth = locationWidth;
-            c.numberStuds = LocationStudCount(w.dtfh, g.interpValue, spacing);
+            c.numberStuds = LocationStudCount(w.dtfh, g.interpValue, s.spacing);
             c.studHeight = raiseToWhole(locationHeight);
             c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
             c.heightLoc = static_cast<std::int16_t>(k);
-            if (locationHeight <= maxHeight && carries)
-                InsertTempStudRow(c);
+            if (locationHeight <= s.maxHeight && carries)
+                choices.offer(wallID, width, c);
 
+            // The centre stretch comes with every location that is sized.
             if (g.centerStretch > 0) {
-                c.wallWidth = g.centerStretch;
-                c.numberStuds = CenterStudCount(g.centerStretch, spacing);
+                c.numberStuds = CenterStudCount(g.centerStretch, s.spacing);
                 c.studHeight = raiseToWhole(w.ridgeStudHeight);
                 c.totalPrice = priceOf(c.numberStuds, c.studHeight, c.lfPrice);
                 c.heightLoc = 100;
-                if (w.ridgeStudHeight <= maxHeight && carries)
-                    InsertTempStudRow(c);
+                if (w.ridgeStudHeight <= s.maxHeight && carries)
+                    choices.offer(wallID, width, c);
             }
-        });
+        }
     }
 }
 
-// Stud material row from a candidate row (Temp_Stud_Table or Temp_Gable_Table).
-void InsertWallStudRow(const Recordset& cand, std::int16_t wallID, const QString& wallName, int wallThickness,
-                       int productID, const QString& description, Money total)
+// Stud material row of a chosen candidate.
+void InsertWallStudRow(const StudCandidate& c, std::int16_t wallID, const QString& wallName, int wallThickness,
+                       const QString& description)
 {
-    MaterialRow r = WallMaterialRow(wallID, wallName, wallThickness, QStringLiteral("Stud"), productID, description);
-    r.qtyPieces = cand.field(QStringLiteral("NumberStuds")).toDouble();
-    r.pieceLength = cand.field(QStringLiteral("StudHeight")).toDouble();
+    MaterialRow r = WallMaterialRow(wallID, wallName, wallThickness, QStringLiteral("Stud"), c.productID, description);
+    r.qtyPieces = c.numberStuds;
+    r.pieceLength = c.studHeight;
     r.linealFeet = r.pieceLength * r.qtyPieces;
-    r.lfPrice = cand.field(QStringLiteral("LFPrice")).toMoney();
-    r.totalPrice = total;
-    r.studSpacing = sqlNumber(cand.field(QStringLiteral("Spacing")).toDouble());
+    r.lfPrice = c.lfPrice;
+    r.totalPrice = c.totalPrice;
+    r.studSpacing = sqlNumber(c.spacing);
     InsertMaterialRow(MaterialShape::Studs, r);
 }
 
-void SelectEaveStuds(std::int16_t wallThickness, std::int16_t wallID, const QString& wallName)
+// The cheapest candidate of the wall and width, the one worked out first
+// among equal totals; none leaves the wall without studs and its total as
+// it was (a zero total is a price).
+void SelectEaveStuds(const StudChoices::Choice* choice, std::int16_t wallThickness, std::int16_t wallID,
+                     const QString& wallName)
 {
-    const Value minimum = scalarBound(QStringLiteral("SELECT MIN(TotalPrice) FROM Temp_Stud_Table WHERE WallID = ? AND "
-                                                    "WallThickness = ?"),
-                                     {I(wallID), I(wallThickness)});
-    // Only a missing minimum means no candidate; a zero total is a price.
-    if (minimum.isNull())
+    if (!choice || !choice->cheapest)
         return;
-    Recordset cand = queryBound(QStringLiteral("SELECT * FROM Temp_Stud_Table WHERE TotalPrice = ? AND WallID = ? AND "
-                                               "WallThickness = ? ORDER BY ID LIMIT 1"),
-                                {minimum, I(wallID), I(wallThickness)});
-    if (cand.eof())
-        return;
-    const Money total = minimum.toMoney();
-    const int productID = cand.field(QStringLiteral("ProductID")).toInt16();
-    InsertWallStudRow(cand, wallID, wallName, wallThickness, productID, DescriptionOf(productID), total);
-    UpdateMemberTotal(wallThickness, QStringLiteral("Studs"), total, wallID);
+    const StudCandidate& c = *choice->cheapest;
+    InsertWallStudRow(c, wallID, wallName, wallThickness, DescriptionOf(c.productID));
+    UpdateMemberTotal(wallThickness, QStringLiteral("Studs"), c.totalPrice, wallID);
 }
 
-// Copies the cheapest candidate of a product at one height location (the
-// one written first among equals) into Temp_Gable_Table.
-void CopyCheapestAtLocation(std::int16_t wallID, std::int16_t wallThickness, int productID, int heightLoc)
+void SelectGableStuds(const StudChoices::Choice* choice, std::int16_t wallThickness, std::int16_t wallID,
+                      const QString& wallName, std::int16_t interpValue, bool hasCenterStuds)
 {
-    const Value minimum = scalarBound(QStringLiteral("SELECT MIN(TotalPrice) FROM Temp_Stud_Table WHERE WallID = ? AND "
-                                                    "ProductID = ? AND HeightLoc = ? AND WallThickness = ?"),
-                                     {I(wallID), I(productID), I(heightLoc), I(wallThickness)});
-    if (minimum.isNull())
-        return;
-    const Value id = scalarBound(QStringLiteral("SELECT ID FROM Temp_Stud_Table WHERE WallID = ? AND ProductID = ? AND "
-                                               "HeightLoc = ? AND WallThickness = ? AND TotalPrice = ? ORDER BY ID LIMIT 1"),
-                                {I(wallID), I(productID), I(heightLoc), I(wallThickness), minimum});
-    if (id.isNull())
-        return;
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "INSERT INTO Temp_Gable_Table (ID, WallID, WallType, WallThickness, ProductID, WallWidth, Spacing, "
-        "DeflectionLimit, Exposure, ControlMaxHeight, ControlAxialLoad, NumberStuds, StudHeight, HeightLoc, LFPrice, "
-        "TotalPrice) SELECT ID, WallID, WallType, WallThickness, ProductID, WallWidth, Spacing, DeflectionLimit, "
-        "Exposure, ControlMaxHeight, ControlAxialLoad, NumberStuds, StudHeight, HeightLoc, LFPrice, TotalPrice "
-        "FROM Temp_Stud_Table WHERE ID = ?"));
-    st.bind(1, id);
-    st.exec();
-}
+    const std::size_t required = static_cast<std::size_t>(std::max(0, interpValue + (hasCenterStuds ? 1 : 0)));
 
-// The product IDs a candidate query returns for a wall and width.
-QList<int> productsOf(const QString& sql, std::int16_t wallID, std::int16_t wallThickness)
-{
-    QList<int> products;
-    Recordset rs = queryBound(sql, {I(wallID), I(wallThickness)});
-    for (; !rs.eof(); rs.moveNext())
-        products << rs.field(0).toInt16();
-    return products;
-}
-
-void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QString& wallName,
-                      std::int16_t interpValue, bool hasCenterStuds)
-{
-    const int required = interpValue + (hasCenterStuds ? 1 : 0);
-
-    const QList<int> products =
-        productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Stud_Table WHERE WallID = ? AND "
-                                  "WallThickness = ? ORDER BY ProductID"),
-                   wallID, wallThickness);
-    for (int p : products) {
-        // A product must carry every height location (and the centre stretch
-        // when there is one).
-        const int locations = scalarBound(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT HeightLoc FROM "
-                                                        "Temp_Stud_Table WHERE WallID = ? AND WallThickness = ? AND "
-                                                        "ProductID = ?)"),
-                                         {I(wallID), I(wallThickness), I(p)})
-                                  .toInt32();
-        if (locations != required)
-            continue;
-        for (int k = 1; k <= interpValue; ++k)
-            CopyCheapestAtLocation(wallID, wallThickness, p, k);
-        if (hasCenterStuds)
-            CopyCheapestAtLocation(wallID, wallThickness, p, 100);
-    }
-
-    // The product whose locations add up to the least; among equal sums the
-    // later product.
-    std::optional<int> held;
+    // A product must carry every height location (and the centre stretch
+    // when there is one); it offers its cheapest candidate at each, location
+    // 1 first and the centre stretch last. The product whose locations add
+    // up to the least is taken; among equal sums the higher product ID.
+    std::optional<std::int16_t> held;
     Money heldTotal;
-    {
-        const QList<int> gableProducts =
-            productsOf(QStringLiteral("SELECT DISTINCT ProductID FROM Temp_Gable_Table WHERE WallID = ? AND "
-                                      "WallThickness = ? ORDER BY ProductID"),
-                       wallID, wallThickness);
-        for (int q : gableProducts) {
+    std::vector<const StudCandidate*> heldRows;
+    if (choice) {
+        for (const auto& [product, locations] : choice->byProduct) {
+            if (locations.size() != required)
+                continue;
+            std::vector<const StudCandidate*> rows;
+            for (int k = 1; k <= interpValue; ++k)
+                if (const auto it = locations.find(static_cast<std::int16_t>(k)); it != locations.end())
+                    rows.push_back(&it->second);
+            if (hasCenterStuds)
+                if (const auto it = locations.find(std::int16_t(100)); it != locations.end())
+                    rows.push_back(&it->second);
+            if (rows.empty())
+                continue;
             Money total;
-            Recordset rows = queryBound(QStringLiteral("SELECT TotalPrice FROM Temp_Gable_Table WHERE ProductID = ? AND "
-                                                       "WallID = ? AND WallThickness = ?"),
-                                        {I(q), I(wallID), I(wallThickness)});
-            for (; !rows.eof(); rows.moveNext())
-                total += rows.field(0).toMoney();
+            for (const StudCandidate* r : rows)
+                total += r->totalPrice;
             if (!held || total <= heldTotal) {
-                held = q;
+                held = product;
                 heldTotal = total;
+                heldRows = std::move(rows);
             }
         }
     }
@@ -416,13 +327,9 @@ void SelectGableStuds(std::int16_t wallThickness, std::int16_t wallID, const QSt
     Money studSum;
     if (held) {
         const QString description = DescriptionOf(*held);
-        Recordset rows = queryBound(QStringLiteral("SELECT * FROM Temp_Gable_Table WHERE ProductID = ? AND WallID = ? AND "
-                                                   "WallThickness = ? ORDER BY rowid"),
-                                    {I(*held), I(wallID), I(wallThickness)});
-        for (; !rows.eof(); rows.moveNext()) {
-            const Money rowTotal = rows.field(QStringLiteral("TotalPrice")).toMoney();
-            InsertWallStudRow(rows, wallID, wallName, wallThickness, *held, description, rowTotal);
-            studSum += rowTotal;
+        for (const StudCandidate* r : heldRows) {
+            InsertWallStudRow(*r, wallID, wallName, wallThickness, description);
+            studSum += r->totalPrice;
         }
     }
     UpdateMemberTotal(wallThickness, QStringLiteral("Studs"), studSum, wallID);
@@ -482,6 +389,10 @@ void SearchCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int corn
 
     const bool eaveWall = wallType == QLatin1String("EAVE");
     const QList<int> products = ProductIDsOf(GetProductIDList(wallThickness, QStringLiteral("Stud"), 3));
+    // Every acceptable capacity row prices the product alike; the cheapest
+    // product wins, the first in the list among equal totals.
+    std::optional<int> best;
+    Money bestPrice, bestTotal;
     for (int p : products) {
         const bool sawn = ReadProduct(p).sawn;
         if (!IsProductStocked(p))
@@ -496,39 +407,21 @@ void SearchCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int corn
             bool ok = workingHeight <= rs.field(QStringLiteral("MaxHeight")).toDouble();
             if (sawn)
                 ok = ok && workingHeight < (eaveWall ? maxEaveSL : maxGableSL);
-            if (!ok)
-                continue;
-            PreparedStatement& st = DbConnection.cached(
-                QStringLiteral("INSERT INTO Temp_CornerStud_Table (WallID, WallThickness, ProductID, NumberStuds, "
-                               "StudHeight, LFPrice, TotalPrice) VALUES (?,?,?,?,?,?,?)"));
-            st.bind(1, static_cast<long long>(wallID))
-                .bind(2, static_cast<long long>(wallThickness))
-                .bind(3, static_cast<long long>(p))
-                .bind(4, static_cast<long long>(cornerCount))
-                .bind(5, cornerLength)
-                .bind(6, *lfPrice)
-                .bind(7, total);
-            st.exec();
+            if (ok && (!best || total < bestTotal)) {
+                best = p;
+                bestPrice = *lfPrice;
+                bestTotal = total;
+            }
         }
     }
-
-    const Value minimum = scalarBound(QStringLiteral("SELECT MIN(TotalPrice) FROM Temp_CornerStud_Table WHERE WallID = ? "
-                                                    "AND WallThickness = ?"),
-                                     {I(wallID), I(wallThickness)});
-    if (minimum.isNull())
+    if (!best)
         return;
-    Recordset best = queryBound(QStringLiteral("SELECT * FROM Temp_CornerStud_Table WHERE WallID = ? AND TotalPrice = ? "
-                                               "AND WallThickness = ? ORDER BY rowid LIMIT 1"),
-                                {I(wallID), minimum, I(wallThickness)});
-    if (best.eof())
-        return;
-    MaterialRow r = WallMaterialRow(wallID, StoredWallName(wallID), wallThickness, QStringLiteral("Stud"),
-                                    best.field(QStringLiteral("ProductID")).toInt16(), QString());
+    MaterialRow r = WallMaterialRow(wallID, StoredWallName(wallID), wallThickness, QStringLiteral("Stud"), *best, QString());
     r.qtyPieces = cornerCount;
     r.pieceLength = cornerLength;
-    r.linealFeet = best.field(QStringLiteral("NumberStuds")).toDouble() * best.field(QStringLiteral("StudHeight")).toDouble();
-    r.lfPrice = best.field(QStringLiteral("LFPrice")).toMoney();
-    r.totalPrice = best.field(QStringLiteral("TotalPrice")).toMoney();
+    r.linealFeet = cornerCount * cornerLength;
+    r.lfPrice = bestPrice;
+    r.totalPrice = bestTotal;
     r.memberName = QStringLiteral("Corner Stud");
     const Money total = r.totalPrice;
     r.productName = DescriptionOf(r.productID);
@@ -651,6 +544,24 @@ double CenterStudCount(double centerStretch, double spacing)
 
 int CornerStudCount(int numberCorners) { return static_cast<int>(raiseToWhole(2.5 * numberCorners)); }
 
+void StudChoices::offer(std::int16_t wallID, int wallThickness, const StudCandidate& c)
+{
+    if (c.numberStuds < 1 || c.studHeight < 1)
+        return;
+    Choice& choice = choices_[{wallID, wallThickness}];
+    if (!choice.cheapest || c.totalPrice < choice.cheapest->totalPrice)
+        choice.cheapest = c;
+    auto [it, added] = choice.byProduct[c.productID].try_emplace(c.heightLoc, c);
+    if (!added && c.totalPrice < it->second.totalPrice)
+        it->second = c;
+}
+
+const StudChoices::Choice* StudChoices::find(std::int16_t wallID, int wallThickness) const
+{
+    const auto it = choices_.find({wallID, wallThickness});
+    return it == choices_.end() ? nullptr : &it->second;
+}
+
 void CalculateStudSolutions()
 {
     for (const char* table : {"Temp_Stud_Table", "Temp_Gable_Table", "Temp_CornerStud_Table"}) {
@@ -666,6 +577,13 @@ void CalculateStudSolutions()
             maxGableSL = rs.field(QStringLiteral("MaxStudHeightGableSL")).toDouble();
         }
     }
+
+    // The candidates are weighed as they come; the capacity rows, stock
+    // flags, prices and products are read once for the whole step.
+    StudChoices choices;
+    ProductFacts facts;
+    const CapacityRows capacity("Stud_Solutions", kSolutionFields);
+    QHash<int, bool> sawnProducts;
 
     ForEachCheckedWall([&](std::int16_t wallID) {
         CurrentWallID = wallID;
@@ -685,31 +603,29 @@ void CalculateStudSolutions()
             QString item;
             while (NextListItem(ProductIDList, item)) {
                 StudCandidate c;
-                c.wallID = wallID;
-                c.wallType = wall->wallType;
-                c.wallThickness = static_cast<std::int16_t>(width);
                 c.productID = static_cast<std::int16_t>(ProductNumber(item));
-                c.deflectionLimit = wall->deflectionLimit;
-                c.exposure = wall->exposureLetter;
-                const bool sawn = ReadProduct(c.productID).sawn;
-                if (!IsProductStocked(c.productID))
+                auto sawn = sawnProducts.find(c.productID);
+                if (sawn == sawnProducts.end())
+                    sawn = sawnProducts.insert(c.productID, ReadProduct(c.productID).sawn);
+                if (!facts.stocked(c.productID))
                     continue;
-                c.lfPrice = RequireLFPrice(c.productID);
+                c.lfPrice = facts.requirePrice(c.productID);
+                const std::vector<StudSolution> solutions = SolutionsFor(capacity, c.productID, *wall, profile);
                 if (eave)
-                    EaveCandidates(*wall, profile, maxEaveSL, c, sawn);
+                    EaveCandidates(choices, wallID, width, *wall, solutions, maxEaveSL, c, *sawn);
                 else
-                    GableCandidates(*wall, profile, maxGableSL, c, sawn);
+                    GableCandidates(choices, wallID, width, *wall, solutions, maxGableSL, c, *sawn);
             }
         }
     });
 
-    ForEachCheckedWall([](std::int16_t wallID) {
+    ForEachCheckedWall([&](std::int16_t wallID) {
         for (int width : kWallWidths)
-            SelectStudsForWall(static_cast<std::int16_t>(width), wallID);
+            SelectStudsForWall(choices, static_cast<std::int16_t>(width), wallID);
     });
 }
 
-void SelectStudsForWall(std::int16_t wallThickness, std::int16_t wallID)
+void SelectStudsForWall(const StudChoices& choices, std::int16_t wallThickness, std::int16_t wallID)
 {
     // A wall whose columns and openings are wider than the wall has no
     // studs, not even at its corners; the validation reports it.
@@ -736,10 +652,11 @@ void SelectStudsForWall(std::int16_t wallThickness, std::int16_t wallID)
             hasCenterStuds = pi.field(QStringLiteral("HasCenterStuds")).toText() == QLatin1String("Yes");
         }
     }
+    const StudChoices::Choice* choice = choices.find(wallID, wallThickness);
     if (wallType == QLatin1String("EAVE"))
-        SelectEaveStuds(wallThickness, wallID, wallName);
+        SelectEaveStuds(choice, wallThickness, wallID, wallName);
     else
-        SelectGableStuds(wallThickness, wallID, wallName, interpValue, hasCenterStuds);
+        SelectGableStuds(choice, wallThickness, wallID, wallName, interpValue, hasCenterStuds);
     if (numberCorners > 0)
         AddCornerStuds(wallThickness, wallID, numberCorners);
 }

@@ -73,4 +73,20 @@ TEST_F(CompareDigest, BenchmarkProjectWithUnsolvedMembers)
     EXPECT_EQ(digestOfCompare(), digestOfCompare());
 }
 
+// Stud choices under stress: the sawn stud and the LSL priced alike (equal
+// totals at eave and gable walls), a sawn height limit that drops the tall
+// gable locations, gable ends with a centre stretch, and walls whose roof is
+// too heavy for any wall stud, so that their corners are searched for.
+TEST_F(CompareDigest, BenchmarkProjectWithStudTies)
+{
+    dvbench::BuildProject(24);
+    exec(QStringLiteral("UPDATE Product_Pricing SET Product4 = Product1, Product5 = Product2"));
+    exec(QStringLiteral("UPDATE Customer_Profiles SET MaxStudHeightGableSL = 12"));
+    exec(QStringLiteral("UPDATE General_Information SET DTFH = 6 WHERE WallType = 'GABLE' AND WallID % 2 = 0"));
+    exec(QStringLiteral("UPDATE General_Information SET RoofLoadingID = 23 WHERE WallID % 7 = 3"));
+    dv::RefreshWallSystemGrid();
+    EXPECT_EQ(digestOfCompare(), "efa3a882b29cca8a8905dbec1ad4e7c6b56b5c1fccd470a9e45ede5d49629aa0");
+    EXPECT_GT(count(QStringLiteral("Validation_Information")), 0);
+}
+
 }  // namespace
