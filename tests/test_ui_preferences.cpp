@@ -500,7 +500,8 @@ TEST_F(PreferencesTest, AfterTheManagerTheShownProfileFollowsItsRenameOrRemoval)
     ASSERT_EQ(w->shownProfileID(), id);
     w->duringManager = [id] { dv::UpdateProfile(id, QStringLiteral("Smith`s"), 0, dv::Money()); };
     w->cmdProfileManager->click();
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith's"));
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith`s"));  // as its list row reads
+    EXPECT_EQ(w->cboCustomerProfile->rowValue(1, 1), w->cboCustomerProfile->text());
     EXPECT_EQ(w->shownProfileID(), id);
     w->duringManager = [id] { dv::RemoveProfile(id); };
     w->cmdProfileManager->click();

@@ -602,7 +602,8 @@ void frmDorvPreferences::followProfileList()
         }
         return;
     }
-    const QString name = RestoreQuotes(rs.field(0).toText());
+    // As stored, like the row of the profile list.
+    const QString name = rs.field(0).toText();
     shownProfileName_ = name;
     cboCustomerProfile->setColumnValue(1, name);
     cboCustomerProfile->setText(name);
