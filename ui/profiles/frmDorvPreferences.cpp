@@ -593,6 +593,9 @@ void frmDorvPreferences::followProfileList()
         cboCustomerProfile->setColumnValue(1, QStringLiteral("Default"));
         cboCustomerProfile->setText(QStringLiteral("Default"));
         try {
+            // Costs typed for the maker shown belong to the maker, which is
+            // still there: they are offered before Default's maker replaces them.
+            SaveWindowManufacturerMaterials();
             LoadProfileSettings();
             fillProductsGrid();
             LoadRoofLoadingList();
