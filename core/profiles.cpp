@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "core/project_view.h"
 #include "core/sql_literals.h"
+#include "platform/app_error.h"
 #include "platform/db.h"
 #include "platform/numbers.h"
 
@@ -82,10 +83,34 @@ int AddProfile(const QString& storedName, double markup, Money deliveryCharge)
 
 void UpdateProfile(int profileID, const QString& storedName, double markup, Money deliveryCharge)
 {
+    Value oldMarkup;
+    {
+        SqlText = QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = ?");
+        PreparedStatement st = DbConnection.prepare(SqlText);
+        st.bind(1, profileID);
+        Recordset rs = DbConnection.query(st);
+        if (!rs.eof())
+            oldMarkup = rs.field(0);
+    }
     SqlText = QStringLiteral("UPDATE Customer_ProfileID SET CustomerProfileName = ?, Markup = ?, DeliveryCharge = ? WHERE ID = ?");
     PreparedStatement st = DbConnection.prepare(SqlText);
     st.bind(1, storedName).bind(2, markup).bind(3, deliveryCharge).bind(4, profileID);
     st.exec();
+    // The comparison multiplies every total by the selected profile's markup
+    // while the markup applies: a new markup leaves it wrong.
+    if (!hasProjectView())
+        return;
+    ProjectView& view = projectView();
+    const bool markupChanged = oldMarkup.isNull() || oldMarkup.toDouble() != markup;
+    if (!markupChanged || view.comparisonRowCount() == 0 || view.pricingMarkupValue() != 1)
+        return;
+    bool pricedWith = true;  // when the selected profile can't be read, clear to be safe
+    try {
+        pricedWith = view.selectedProfileID() == profileID;
+    } catch (const AppError&) {
+    }
+    if (pricedWith)
+        view.comparisonClear();
 }
 
 void RemoveProfile(int profileID)
@@ -132,7 +157,9 @@ void AfterProfilesChanged(ProjectView& view)
         view.comparisonClear();
         return;
     }
-    const QString name = RestoreQuotes(rs.field(0).toText());
+    // The profile lists show names as stored, back-quotes and all; the
+    // shown text matches the list row the user would pick.
+    const QString name = rs.field(0).toText();
     if (name != view.selectedProfileName())
         view.setSelectedProfile(id, name);
 }

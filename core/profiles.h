@@ -36,7 +36,9 @@ bool ProfileNameTaken(const QString& storedName, int exceptID = 0);
 // the new profile's ID, the one the insert itself was given.
 int AddProfile(const QString& storedName, double markup, Money deliveryCharge);
 
-// Changes the name, markup and delivery charge of one profile.
+// Changes the name, markup and delivery charge of one profile. A new markup
+// for the project window's selected profile, while its markup applies,
+// empties the project window's comparison.
 void UpdateProfile(int profileID, const QString& storedName, double markup, Money deliveryCharge);
 
 // Deletes a profile's rows from all four profile tables in one transaction.
@@ -48,7 +50,8 @@ std::vector<QStringList> ProfileListRows();
 
 // After the profile list changed: a project window whose selected profile is
 // gone selects "Default" and empties its comparison, whose prices no longer
-// have a profile; one whose profile was renamed shows the new name.
+// have a profile; one whose profile was renamed shows the new name, as
+// stored, like its row in the profile list.
 void AfterProfilesChanged(ProjectView& view);
 
 }  // namespace dv

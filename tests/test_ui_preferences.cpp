@@ -500,13 +500,18 @@ TEST_F(PreferencesTest, AfterTheManagerTheShownProfileFollowsItsRenameOrRemoval)
     ASSERT_EQ(w->shownProfileID(), id);
     w->duringManager = [id] { dv::UpdateProfile(id, QStringLiteral("Smith`s"), 0, dv::Money()); };
     w->cmdProfileManager->click();
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith's"));
+    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith`s"));  // as its list row reads
+    EXPECT_EQ(w->cboCustomerProfile->rowValue(1, 1), w->cboCustomerProfile->text());
     EXPECT_EQ(w->shownProfileID(), id);
     w->duringManager = [id] { dv::RemoveProfile(id); };
+    type(w->txt2x8Materials, QStringLiteral("125"));
+    w->answers = {MsgResult::Yes};
     w->cmdProfileManager->click();
     EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
     EXPECT_EQ(w->shownProfileID(), 1);
-    EXPECT_TRUE(w->messages.empty());
+    // The costs typed for the maker shown were offered before Default loaded.
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 125.0);
 }
 
 TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPrices)

@@ -118,7 +118,7 @@ TEST_F(ProductsTest, GridShowsEveryProductWithItsDescriptionPriceStockAndRowNumb
     EXPECT_EQ(row(23), QStringList({"24", "Column and Header Connector", "1.35", "Yes", "24"}));
 }
 
-TEST_F(ProductsTest, GridFollowsProductOrderRuleOrderAndRoundsToTheEvenCent)
+TEST_F(ProductsTest, GridFollowsProductOrderAndRuleOrderAndRoundsHalfCentsAwayFromZero)
 {
     exec(QStringLiteral("UPDATE Products SET OrderID = 0 WHERE ProductID = 24"));
     exec(QStringLiteral("UPDATE Products SET IsSoftwood = -1 WHERE ProductID = 23"));

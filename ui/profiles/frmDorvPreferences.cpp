@@ -593,6 +593,9 @@ void frmDorvPreferences::followProfileList()
         cboCustomerProfile->setColumnValue(1, QStringLiteral("Default"));
         cboCustomerProfile->setText(QStringLiteral("Default"));
         try {
+            // Costs typed for the maker shown belong to the maker, which is
+            // still there: they are offered before Default's maker replaces them.
+            SaveWindowManufacturerMaterials();
             LoadProfileSettings();
             fillProductsGrid();
             LoadRoofLoadingList();
@@ -602,7 +605,8 @@ void frmDorvPreferences::followProfileList()
         }
         return;
     }
-    const QString name = RestoreQuotes(rs.field(0).toText());
+    // As stored, like the row of the profile list.
+    const QString name = rs.field(0).toText();
     shownProfileName_ = name;
     cboCustomerProfile->setColumnValue(1, name);
     cboCustomerProfile->setText(name);

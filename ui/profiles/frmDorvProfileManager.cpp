@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace dv {
@@ -99,6 +100,12 @@ frmDorvProfileManager::frmDorvProfileManager(QWidget* owner) : QDialog(owner)
     connect(grdCustomerProfileList, &DataGrid::rowDoubleClicked, this,
             [this](int) { grdCustomerProfileList_RowActivated(); });
     guard([this] { Form_Load(); });
+    // The list shows its four columns whole, without a sideways scroll.
+    int listWidth = 2 * grdCustomerProfileList->frameWidth()
+                    + grdCustomerProfileList->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < grdCustomerProfileList->columnCount(); ++c)
+        listWidth += grdCustomerProfileList->neededColumnWidth(c);
+    grdCustomerProfileList->setMinimumWidth(listWidth);
 }
 
 void frmDorvProfileManager::Form_Load()
@@ -149,7 +156,7 @@ bool frmDorvProfileManager::readAmount(QLineEdit* box, const QString& message, d
         }
     }
     if (!ok) {
-        messageBox(message, kImproperInput, MsgButtons::Ok, MsgIcon::Exclamation);
+        messageBox(message, kImproperInput, MsgButtons::Ok, MsgIcon::None);
         return false;
     }
     *value = v;
