@@ -205,6 +205,15 @@ struct PrintDocument::Impl {
     double footerLeft = 0, footerRight = 0;
     bool inPageStart = false;
     std::vector<Pending> pending;
+    // The text lines placed on this page since its last table row or image:
+    // where their items begin, their top and height, and whether the line
+    // is blank or follows other body output on the page.
+    struct LineMark {
+        size_t firstItem;
+        double top, height;
+        bool blank, afterBody;
+    };
+    std::vector<LineMark> lines;
     bool tableOpen = false;
     Table table;
 
@@ -284,6 +293,7 @@ void PrintDocument::beginPage()
     working_.pages.emplace_back();
     d_->cx = -1;
     d_->bodyOnPage = false;
+    d_->lines.clear();
     if (pageStart_ && !d_->inPageStart) {
         d_->inPageStart = true;
         try {
@@ -397,6 +407,7 @@ void PrintDocument::commitLine(bool lineEnd)
         beginPage();
     }
     PrintPage& page = d_->page(working_);
+    d_->lines.push_back({page.items.size(), d_->cy, height, line.empty(), d_->bodyOnPage});
     for (auto& p : line) {
         p.item.box.moveTop(d_->cy);
         p.item.baseline = d_->cy + asc;
@@ -516,6 +527,7 @@ void PrintDocument::DrawImage(const QImage& image, double xInches, double yInche
     item.box = QRectF(xInches * 72, yInches * 72, image.width() * 0.75, image.height() * 0.75);
     item.image = image;
     d_->page(working_).items.push_back(std::move(item));
+    d_->lines.clear();
 }
 
 void PrintDocument::OpenTable()
@@ -656,6 +668,7 @@ void PrintDocument::layoutTable()
         }
         d_->cy += l.height;
         d_->bodyOnPage = true;
+        d_->lines.clear();
         firstOnPage = false;
     };
     auto newPage = [&]() {
@@ -670,10 +683,8 @@ void PrintDocument::layoutTable()
     if (t.hasHeader) {
         // The header does not stand alone at the foot of a page.
         const double need = laid[0].height + (laid.size() > 1 ? laid[1].height : 0);
-        if (d_->bodyOnPage && d_->cy + need > bodyBottom() + kEps) {
-            finishPage();
-            beginPage();
-        }
+        if (d_->bodyOnPage && d_->cy + need > bodyBottom() + kEps)
+            breakPageKeepingCaption();
         place(laid[0]);
         r = 1;
     }
@@ -685,6 +696,48 @@ void PrintDocument::layoutTable()
         place(laid[r]);
     }
     d_->cx = -1;
+}
+
+void PrintDocument::breakPageKeepingCaption()
+{
+    // The caption is what stands in the last lines above the table, blank
+    // lines between its parts included, from the start of a paragraph: a
+    // wall's heading and a list's caption go with their first table. A
+    // longer paragraph stays where it is.
+    constexpr size_t kCaptionLines = 4;
+    const auto& lines = d_->lines;
+    size_t end = lines.size();
+    while (end > 0 && lines[end - 1].blank)
+        --end;
+    size_t start = end;
+    for (size_t s = end; s-- > 0 && end - s <= kCaptionLines;) {
+        if (!lines[s].blank && (s == 0 || lines[s - 1].blank))
+            start = s;
+    }
+    const bool keep = start < end && lines[start].afterBody;
+    std::vector<PrintItem> moved;
+    double top = 0, height = 0;
+    if (keep) {
+        PrintPage& page = d_->page(working_);
+        const auto from = page.items.begin() + static_cast<std::ptrdiff_t>(lines[start].firstItem);
+        moved.assign(std::make_move_iterator(from), std::make_move_iterator(page.items.end()));
+        page.items.erase(from, page.items.end());
+        top = lines[start].top;
+        height = lines.back().top + lines.back().height - top;
+    }
+    finishPage();
+    beginPage();
+    if (!keep)
+        return;
+    const double dy = d_->cy - top;
+    PrintPage& page = d_->page(working_);
+    for (PrintItem& item : moved) {
+        item.box.translate(0, dy);
+        item.baseline += dy;
+        page.items.push_back(std::move(item));
+    }
+    d_->cy += height;
+    d_->bodyOnPage = true;
 }
 
 QString PrintDocument::dump() const

@@ -156,7 +156,9 @@ public:
     // right, the flags "+" and "~" (accepted; every cell wraps its text within
     // its column), then the width ("2.50in"). Stated widths are kept even
     // past the right margin. The header row is bold and is repeated at the
-    // top of every page onto which the table continues.
+    // top of every page onto which the table continues. A table whose header
+    // and first row do not fit on the page starts the next page, and its
+    // caption (the text lines just above it) goes with it.
     void OpenTable();
     // 0 no rules; any other value rules the cells with lines on every side.
     void setTableRuling(int ruling);
@@ -215,6 +217,7 @@ private:
     double bodyBottom() const;
     double textRight() const;
     void layoutTable();
+    void breakPageKeepingCaption();
 };
 
 }  // namespace dv
