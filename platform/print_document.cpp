@@ -27,6 +27,7 @@ constexpr double kCellPadX = 2;
 constexpr double kCellPadY = 1;
 constexpr double kRuleWidth = 0.5;
 constexpr long kFileAccessError = 75;
+constexpr size_t kNoKeep = static_cast<size_t>(-1);
 
 QFont makeFont(const PrintFont& f)
 {
@@ -214,6 +215,9 @@ struct PrintDocument::Impl {
         bool blank, afterBody;
     };
     std::vector<LineMark> lines;
+    // The first line of the block kept together, kNoKeep when none.
+    size_t keepFrom = kNoKeep;
+    bool keepClosing = false;
     bool tableOpen = false;
     Table table;
 
@@ -251,6 +255,8 @@ void PrintDocument::resetSettings()
     d_->cx = -1;
     d_->cy = 0;
     d_->bodyOnPage = false;
+    d_->keepFrom = kNoKeep;
+    d_->keepClosing = false;
 }
 
 void PrintDocument::requireOpen(const char* operation) const
@@ -294,6 +300,8 @@ void PrintDocument::beginPage()
     d_->cx = -1;
     d_->bodyOnPage = false;
     d_->lines.clear();
+    // A block kept together moves at most once; past a page break it flows.
+    d_->keepFrom = kNoKeep;
     if (pageStart_ && !d_->inPageStart) {
         d_->inPageStart = true;
         try {
@@ -403,8 +411,14 @@ void PrintDocument::commitLine(bool lineEnd)
     if (line.empty())
         height = lineSpacing(font_);
     if (d_->bodyOnPage && d_->cy + height > bodyBottom() + kEps) {
-        finishPage();
-        beginPage();
+        // A block kept together that began lower on this page moves whole;
+        // one that fills a page by itself flows on.
+        if (d_->keepFrom < d_->lines.size() && d_->lines[d_->keepFrom].afterBody)
+            moveLinesToNextPage(d_->keepFrom);
+        else {
+            finishPage();
+            beginPage();
+        }
     }
     PrintPage& page = d_->page(working_);
     d_->lines.push_back({page.items.size(), d_->cy, height, line.empty(), d_->bodyOnPage});
@@ -416,6 +430,10 @@ void PrintDocument::commitLine(bool lineEnd)
     d_->cy += height;
     d_->cx = -1;
     d_->bodyOnPage = true;
+    if (d_->keepClosing) {
+        d_->keepFrom = kNoKeep;
+        d_->keepClosing = false;
+    }
 }
 
 void PrintDocument::placeRun(const QString& text, double width)
@@ -714,21 +732,25 @@ void PrintDocument::breakPageKeepingCaption()
         if (!lines[s].blank && (s == 0 || lines[s - 1].blank))
             start = s;
     }
-    const bool keep = start < end && lines[start].afterBody;
-    std::vector<PrintItem> moved;
-    double top = 0, height = 0;
-    if (keep) {
-        PrintPage& page = d_->page(working_);
-        const auto from = page.items.begin() + static_cast<std::ptrdiff_t>(lines[start].firstItem);
-        moved.assign(std::make_move_iterator(from), std::make_move_iterator(page.items.end()));
-        page.items.erase(from, page.items.end());
-        top = lines[start].top;
-        height = lines.back().top + lines.back().height - top;
+    if (start < end && lines[start].afterBody)
+        moveLinesToNextPage(start);
+    else {
+        finishPage();
+        beginPage();
     }
+}
+
+void PrintDocument::moveLinesToNextPage(size_t firstLine)
+{
+    const auto& lines = d_->lines;
+    PrintPage& old = d_->page(working_);
+    const auto from = old.items.begin() + static_cast<std::ptrdiff_t>(lines[firstLine].firstItem);
+    std::vector<PrintItem> moved(std::make_move_iterator(from), std::make_move_iterator(old.items.end()));
+    old.items.erase(from, old.items.end());
+    const double top = lines[firstLine].top;
+    const double height = lines.back().top + lines.back().height - top;
     finishPage();
     beginPage();
-    if (!keep)
-        return;
     const double dy = d_->cy - top;
     PrintPage& page = d_->page(working_);
     for (PrintItem& item : moved) {
@@ -738,6 +760,20 @@ void PrintDocument::breakPageKeepingCaption()
     }
     d_->cy += height;
     d_->bodyOnPage = true;
+}
+
+void PrintDocument::setKeepTogether(bool keep)
+{
+    if (keep) {
+        commitLine(false);
+        d_->keepFrom = d_->lines.size();
+        d_->keepClosing = false;
+    } else if (d_->pending.empty()) {
+        d_->keepFrom = kNoKeep;
+    } else {
+        // The block's last line is still open: it belongs to the block.
+        d_->keepClosing = true;
+    }
 }
 
 QString PrintDocument::dump() const

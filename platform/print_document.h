@@ -137,6 +137,11 @@ public:
     // return and line feed, ends a line; long text wraps at blanks; a line
     // that does not fit above the footer continues on a new page.
     void WriteText(const QString& text);
+    // Text written while this is on stands together: when it does not fit
+    // below what the page already holds, it starts the next page whole. A
+    // block taller than a page flows on. The last line written goes with
+    // the block even when it is ended after the block is switched off.
+    void setKeepTogether(bool keep);
 
     // Running footer of every page: parts separated by "|" (left, centre,
     // right), a line feed between lines, "%d" replaced by the page number.
@@ -218,6 +223,7 @@ private:
     double textRight() const;
     void layoutTable();
     void breakPageKeepingCaption();
+    void moveLinesToNextPage(size_t firstLine);
 };
 
 }  // namespace dv

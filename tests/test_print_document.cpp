@@ -292,6 +292,49 @@ TEST_F(PrintDocumentTest, ACaptionGoesWithItsTableOntoTheNextPage)
     }
 }
 
+TEST_F(PrintDocumentTest, ABlockKeptTogetherStartsTheNextPageWhole)
+{
+    doc.setTypeSize(10);
+    for (int i = 0; i < 100; ++i)
+        doc.WriteText(QStringLiteral("Line\n"));
+    doc.CloseDocument();
+    const int perPage = static_cast<int>(itemsOf(doc, 1, PrintItem::Kind::Text).size());
+
+    // Three lines short of the foot, a block of four whose last line is
+    // ended only by what follows it.
+    doc.OpenDocument();
+    doc.setTypeSize(10);
+    for (int i = 1; i <= perPage - 3; ++i)
+        doc.WriteText(QStringLiteral("Filler %1\n").arg(i));
+    doc.setKeepTogether(true);
+    doc.WriteText(QStringLiteral("Block 1\nBlock 2\nBlock 3\nBlock 4"));
+    doc.setKeepTogether(false);
+    doc.BreakPage();
+    // A block longer than a page flows on from where it begins.
+    doc.setKeepTogether(true);
+    for (int i = 1; i <= perPage + 5; ++i)
+        doc.WriteText(QStringLiteral("Long %1\n").arg(i));
+    doc.setKeepTogether(false);
+    doc.CloseDocument();
+
+    int page = 0;
+    ASSERT_TRUE(findText(doc, QStringLiteral("Filler %1").arg(perPage - 3), &page));
+    EXPECT_EQ(page, 1);
+    for (int i = 1; i <= 4; ++i) {
+        const PrintItem* line = findText(doc, QStringLiteral("Block %1").arg(i), &page);
+        ASSERT_TRUE(line) << i;
+        EXPECT_EQ(page, 2) << i;
+        if (i == 1) {
+            EXPECT_NEAR(line->box.y(), 72, 0.01);
+        }
+    }
+    ASSERT_TRUE(findText(doc, QStringLiteral("Long 1"), &page));
+    EXPECT_EQ(page, 3);
+    ASSERT_TRUE(findText(doc, QStringLiteral("Long %1").arg(perPage + 5), &page));
+    EXPECT_EQ(page, 4);
+    EXPECT_EQ(doc.pageCount(), 4);
+}
+
 TEST_F(PrintDocumentTest, BreakPageAndPageNumbersRunThrough)
 {
     doc.WriteText(QStringLiteral("One"));
