@@ -27,6 +27,7 @@ constexpr double kCellPadX = 2;
 constexpr double kCellPadY = 1;
 constexpr double kRuleWidth = 0.5;
 constexpr long kFileAccessError = 75;
+constexpr size_t kNoKeep = static_cast<size_t>(-1);
 
 QFont makeFont(const PrintFont& f)
 {
@@ -205,6 +206,18 @@ struct PrintDocument::Impl {
     double footerLeft = 0, footerRight = 0;
     bool inPageStart = false;
     std::vector<Pending> pending;
+    // The text lines placed on this page since its last table row or image:
+    // where their items begin, their top and height, and whether the line
+    // is blank or follows other body output on the page.
+    struct LineMark {
+        size_t firstItem;
+        double top, height;
+        bool blank, afterBody;
+    };
+    std::vector<LineMark> lines;
+    // The first line of the block kept together, kNoKeep when none.
+    size_t keepFrom = kNoKeep;
+    bool keepClosing = false;
     bool tableOpen = false;
     Table table;
 
@@ -242,6 +255,8 @@ void PrintDocument::resetSettings()
     d_->cx = -1;
     d_->cy = 0;
     d_->bodyOnPage = false;
+    d_->keepFrom = kNoKeep;
+    d_->keepClosing = false;
 }
 
 void PrintDocument::requireOpen(const char* operation) const
@@ -284,6 +299,9 @@ void PrintDocument::beginPage()
     working_.pages.emplace_back();
     d_->cx = -1;
     d_->bodyOnPage = false;
+    d_->lines.clear();
+    // A block kept together moves at most once; past a page break it flows.
+    d_->keepFrom = kNoKeep;
     if (pageStart_ && !d_->inPageStart) {
         d_->inPageStart = true;
         try {
@@ -393,10 +411,17 @@ void PrintDocument::commitLine(bool lineEnd)
     if (line.empty())
         height = lineSpacing(font_);
     if (d_->bodyOnPage && d_->cy + height > bodyBottom() + kEps) {
-        finishPage();
-        beginPage();
+        // A block kept together that began lower on this page moves whole;
+        // one that fills a page by itself flows on.
+        if (d_->keepFrom < d_->lines.size() && d_->lines[d_->keepFrom].afterBody)
+            moveLinesToNextPage(d_->keepFrom);
+        else {
+            finishPage();
+            beginPage();
+        }
     }
     PrintPage& page = d_->page(working_);
+    d_->lines.push_back({page.items.size(), d_->cy, height, line.empty(), d_->bodyOnPage});
     for (auto& p : line) {
         p.item.box.moveTop(d_->cy);
         p.item.baseline = d_->cy + asc;
@@ -405,6 +430,10 @@ void PrintDocument::commitLine(bool lineEnd)
     d_->cy += height;
     d_->cx = -1;
     d_->bodyOnPage = true;
+    if (d_->keepClosing) {
+        d_->keepFrom = kNoKeep;
+        d_->keepClosing = false;
+    }
 }
 
 void PrintDocument::placeRun(const QString& text, double width)
@@ -516,6 +545,7 @@ void PrintDocument::DrawImage(const QImage& image, double xInches, double yInche
     item.box = QRectF(xInches * 72, yInches * 72, image.width() * 0.75, image.height() * 0.75);
     item.image = image;
     d_->page(working_).items.push_back(std::move(item));
+    d_->lines.clear();
 }
 
 void PrintDocument::OpenTable()
@@ -656,6 +686,7 @@ void PrintDocument::layoutTable()
         }
         d_->cy += l.height;
         d_->bodyOnPage = true;
+        d_->lines.clear();
         firstOnPage = false;
     };
     auto newPage = [&]() {
@@ -670,10 +701,8 @@ void PrintDocument::layoutTable()
     if (t.hasHeader) {
         // The header does not stand alone at the foot of a page.
         const double need = laid[0].height + (laid.size() > 1 ? laid[1].height : 0);
-        if (d_->bodyOnPage && d_->cy + need > bodyBottom() + kEps) {
-            finishPage();
-            beginPage();
-        }
+        if (d_->bodyOnPage && d_->cy + need > bodyBottom() + kEps)
+            breakPageKeepingCaption();
         place(laid[0]);
         r = 1;
     }
@@ -685,6 +714,66 @@ void PrintDocument::layoutTable()
         place(laid[r]);
     }
     d_->cx = -1;
+}
+
+void PrintDocument::breakPageKeepingCaption()
+{
+    // The caption is what stands in the last lines above the table, blank
+    // lines between its parts included, from the start of a paragraph: a
+    // wall's heading and a list's caption go with their first table. A
+    // longer paragraph stays where it is.
+    constexpr size_t kCaptionLines = 4;
+    const auto& lines = d_->lines;
+    size_t end = lines.size();
+    while (end > 0 && lines[end - 1].blank)
+        --end;
+    size_t start = end;
+    for (size_t s = end; s-- > 0 && end - s <= kCaptionLines;) {
+        if (!lines[s].blank && (s == 0 || lines[s - 1].blank))
+            start = s;
+    }
+    if (start < end && lines[start].afterBody)
+        moveLinesToNextPage(start);
+    else {
+        finishPage();
+        beginPage();
+    }
+}
+
+void PrintDocument::moveLinesToNextPage(size_t firstLine)
+{
+    const auto& lines = d_->lines;
+    PrintPage& old = d_->page(working_);
+    const auto from = old.items.begin() + static_cast<std::ptrdiff_t>(lines[firstLine].firstItem);
+    std::vector<PrintItem> moved(std::make_move_iterator(from), std::make_move_iterator(old.items.end()));
+    old.items.erase(from, old.items.end());
+    const double top = lines[firstLine].top;
+    const double height = lines.back().top + lines.back().height - top;
+    finishPage();
+    beginPage();
+    const double dy = d_->cy - top;
+    PrintPage& page = d_->page(working_);
+    for (PrintItem& item : moved) {
+        item.box.translate(0, dy);
+        item.baseline += dy;
+        page.items.push_back(std::move(item));
+    }
+    d_->cy += height;
+    d_->bodyOnPage = true;
+}
+
+void PrintDocument::setKeepTogether(bool keep)
+{
+    if (keep) {
+        commitLine(false);
+        d_->keepFrom = d_->lines.size();
+        d_->keepClosing = false;
+    } else if (d_->pending.empty()) {
+        d_->keepFrom = kNoKeep;
+    } else {
+        // The block's last line is still open: it belongs to the block.
+        d_->keepClosing = true;
+    }
 }
 
 QString PrintDocument::dump() const

@@ -137,6 +137,11 @@ public:
     // return and line feed, ends a line; long text wraps at blanks; a line
     // that does not fit above the footer continues on a new page.
     void WriteText(const QString& text);
+    // Text written while this is on stands together: when it does not fit
+    // below what the page already holds, it starts the next page whole. A
+    // block taller than a page flows on. The last line written goes with
+    // the block even when it is ended after the block is switched off.
+    void setKeepTogether(bool keep);
 
     // Running footer of every page: parts separated by "|" (left, centre,
     // right), a line feed between lines, "%d" replaced by the page number.
@@ -156,7 +161,9 @@ public:
     // right, the flags "+" and "~" (accepted; every cell wraps its text within
     // its column), then the width ("2.50in"). Stated widths are kept even
     // past the right margin. The header row is bold and is repeated at the
-    // top of every page onto which the table continues.
+    // top of every page onto which the table continues. A table whose header
+    // and first row do not fit on the page starts the next page, and its
+    // caption (the text lines just above it) goes with it.
     void OpenTable();
     // 0 no rules; any other value rules the cells with lines on every side.
     void setTableRuling(int ruling);
@@ -215,6 +222,8 @@ private:
     double bodyBottom() const;
     double textRight() const;
     void layoutTable();
+    void breakPageKeepingCaption();
+    void moveLinesToNextPage(size_t firstLine);
 };
 
 }  // namespace dv

@@ -229,6 +229,8 @@ void PrintProjectInformation(const ReportOptions& options)
     }
     const QString blueprint = options.blueprintDateTicked() ? options.blueprintDateText() : QString();
 
+    // The project and operator blocks stand together on one page.
+    p.setKeepTogether(true);
     p.setLeftMargin(0.5);
     p.setParagraphLeft(0.5);
     p.setParagraphRight(9.5);
@@ -247,8 +249,10 @@ void PrintProjectInformation(const ReportOptions& options)
     // A missing or unreadable operator file leaves the operator block out: a
     // fresh installation can print.
     const std::optional<QStringList> read = readOperatorInformation(operatorInformationFile());
-    if (!read)
+    if (!read) {
+        p.setKeepTogether(false);
         return;
+    }
     QStringList v = *read;
     v[6] = formatDigitPattern(v[6], QStringLiteral("(###)###-####"));
     v[7] = formatDigitPattern(v[7], QStringLiteral("(###)###-####"));
@@ -265,6 +269,7 @@ void PrintProjectInformation(const ReportOptions& options)
                 QStringLiteral("Phone: ") + formatDigitPattern(v[6], QStringLiteral("(###) ###-####")) + LF +
                 QStringLiteral("Fax: ") + formatDigitPattern(v[7], QStringLiteral("(###) ###-####")) + LF +
                 QStringLiteral("Email: ") + v[8]);
+    p.setKeepTogether(false);
 }
 
 void PrintValidationReport()

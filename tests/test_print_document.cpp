@@ -246,6 +246,95 @@ TEST_F(PrintDocumentTest, TableBreakingAcrossPagesRepeatsItsHeader)
     EXPECT_GT(after->box.y(), last->box.y());
 }
 
+TEST_F(PrintDocumentTest, ACaptionGoesWithItsTableOntoTheNextPage)
+{
+    // Filler up to the foot of page 1, then a caption of one line, or of
+    // five, before a table that no longer fits: the short caption moves with
+    // the table, a paragraph of five lines stays where it is.
+    struct Case {
+        int captionLines;
+        int captionPage;
+    };
+    for (const Case c : {Case{1, 2}, Case{5, 1}}) {
+        SCOPED_TRACE(c.captionLines);
+        // How many lines of 10 pt fit on a page.
+        doc.OpenDocument();
+        doc.setTypeSize(10);
+        for (int i = 0; i < 100; ++i)
+            doc.WriteText(QStringLiteral("Line\n"));
+        doc.CloseDocument();
+        const int perPage = static_cast<int>(itemsOf(doc, 1, PrintItem::Kind::Text).size());
+        // The filler, a blank line and the caption fill page 1 to its foot.
+        doc.OpenDocument();
+        doc.setTypeSize(10);
+        const int filler = perPage - 1 - c.captionLines;
+        for (int i = 1; i <= filler; ++i)
+            doc.WriteText(QStringLiteral("Filler %1\n").arg(i));
+        doc.WriteText(QStringLiteral("\r\n"));
+        for (int i = 1; i <= c.captionLines; ++i)
+            doc.WriteText(QStringLiteral("Caption %1\n").arg(i));
+        doc.OpenTable();
+        doc.AddTableRows(QStringLiteral("<+~2.00in|<+~1.00in"), {QStringLiteral("Name"), QStringLiteral("Qty.")},
+                         {{QStringLiteral("Stud"), QStringLiteral("4")}, {QStringLiteral("Plate"), QStringLiteral("2")}});
+        doc.CloseTable();
+        doc.CloseDocument();
+        int captionPage = 0, headerPage = 0, fillerPage = 0;
+        const PrintItem* caption = findText(doc, QStringLiteral("Caption %1").arg(c.captionLines), &captionPage);
+        const PrintItem* header = findText(doc, QStringLiteral("Name"), &headerPage);
+        ASSERT_TRUE(caption && header && findText(doc, QStringLiteral("Filler %1").arg(filler), &fillerPage));
+        EXPECT_EQ(headerPage, 2);
+        EXPECT_EQ(fillerPage, 1);
+        EXPECT_EQ(captionPage, c.captionPage);
+        if (captionPage == 2) {
+            EXPECT_NEAR(findText(doc, QStringLiteral("Caption 1"))->box.y(), 72, 0.01);
+            EXPECT_NEAR(caption->box.bottom() + 1, header->box.y(), 0.01);  // the header cell's padding
+        }
+    }
+}
+
+TEST_F(PrintDocumentTest, ABlockKeptTogetherStartsTheNextPageWhole)
+{
+    doc.setTypeSize(10);
+    for (int i = 0; i < 100; ++i)
+        doc.WriteText(QStringLiteral("Line\n"));
+    doc.CloseDocument();
+    const int perPage = static_cast<int>(itemsOf(doc, 1, PrintItem::Kind::Text).size());
+
+    // Three lines short of the foot, a block of four whose last line is
+    // ended only by what follows it.
+    doc.OpenDocument();
+    doc.setTypeSize(10);
+    for (int i = 1; i <= perPage - 3; ++i)
+        doc.WriteText(QStringLiteral("Filler %1\n").arg(i));
+    doc.setKeepTogether(true);
+    doc.WriteText(QStringLiteral("Block 1\nBlock 2\nBlock 3\nBlock 4"));
+    doc.setKeepTogether(false);
+    doc.BreakPage();
+    // A block longer than a page flows on from where it begins.
+    doc.setKeepTogether(true);
+    for (int i = 1; i <= perPage + 5; ++i)
+        doc.WriteText(QStringLiteral("Long %1\n").arg(i));
+    doc.setKeepTogether(false);
+    doc.CloseDocument();
+
+    int page = 0;
+    ASSERT_TRUE(findText(doc, QStringLiteral("Filler %1").arg(perPage - 3), &page));
+    EXPECT_EQ(page, 1);
+    for (int i = 1; i <= 4; ++i) {
+        const PrintItem* line = findText(doc, QStringLiteral("Block %1").arg(i), &page);
+        ASSERT_TRUE(line) << i;
+        EXPECT_EQ(page, 2) << i;
+        if (i == 1) {
+            EXPECT_NEAR(line->box.y(), 72, 0.01);
+        }
+    }
+    ASSERT_TRUE(findText(doc, QStringLiteral("Long 1"), &page));
+    EXPECT_EQ(page, 3);
+    ASSERT_TRUE(findText(doc, QStringLiteral("Long %1").arg(perPage + 5), &page));
+    EXPECT_EQ(page, 4);
+    EXPECT_EQ(doc.pageCount(), 4);
+}
+
 TEST_F(PrintDocumentTest, BreakPageAndPageNumbersRunThrough)
 {
     doc.WriteText(QStringLiteral("One"));
