@@ -58,8 +58,9 @@ TEST_F(SummaryReportTest, SectionsInOrderAndUserNotesOnlyWhenAskedFor)
                              indexOf(QStringLiteral("Project Information:"))};
         for (size_t i = 0; i < std::size(order); ++i) {
             EXPECT_GE(order[i], 0) << i;
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_LT(order[i - 1], order[i]) << i;
+            }
         }
         const int user = indexOf(QStringLiteral("User Notes:"));
         EXPECT_EQ(user >= 0, c.printed);
