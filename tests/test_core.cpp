@@ -204,6 +204,13 @@ TEST(SqlLiterals, SQLValueRules)
     SQLValue(emoji, 0);
     EXPECT_EQ(emoji, QString(253, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80"));
 
+    const QString house = QString::fromUtf8("\xF0\x9F\x8F\xA0");
+    const struct { QString text; int count; QString left; } cuts[] = {
+        {"ab" + house, 3, "ab"}, {"ab" + house, 4, "ab" + house}, {"ab" + house, 9, "ab" + house},
+        {house + "c", 1, ""}, {"abc", 2, "ab"}, {"abc", 0, ""}};
+    for (const auto& c : cuts)
+        EXPECT_EQ(LeftWhole(c.text, c.count), c.left) << c.count;
+
     QString number = " 42 ";
     EXPECT_EQ(SQLValue(number, 0), " 42 ");
     number = " 42 ";
