@@ -75,9 +75,14 @@ void keepModeAndOwner(const QString& original, const QString& copy)
         throw AppError(75, QStringLiteral("Path/File access error: '%1': %2").arg(copy, systemError()));
 }
 
+// True when both name the same file, however spelled ("./", "..", a link);
+// names that differ only in case are two files.
 bool samePath(const QString& a, const QString& b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
 // Writes a compacted copy of src to target, keeping the password, and
@@ -149,7 +154,7 @@ bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite)
         if (inPlace) {
             if (isReadOnly(src))
                 throw AppError(compact_err::ReadOnly, QStringLiteral("Destination file '") + src + QStringLiteral("' is read-only."));
-            if (DbConnection.isOpen() && samePath(QFileInfo(DbConnection.path()).absoluteFilePath(), QFileInfo(src).absoluteFilePath()))
+            if (DbConnection.isOpen() && samePath(DbConnection.path(), src))
                 throw AppError(err::Database + 5, QStringLiteral("The database is open and cannot be compacted."));
             const QString folder = QFileInfo(src).absolutePath();
             if (!QFileInfo(folder).isWritable())

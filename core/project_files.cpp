@@ -179,7 +179,7 @@ bool isValidUtf8(const QByteArray& bytes)
     return !utf8.hasError();
 }
 
-// Project files are single-byte (Windows-1252) text, as they always were.
+// Project files are single-byte (Windows-1252) text.
 // A project whose texts hold characters that code page lacks is written in
 // UTF-8 instead, so nothing typed is lost; the reader tells the two apart.
 QByteArray encodeFileText(const QString& text)

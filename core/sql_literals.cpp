@@ -18,12 +18,21 @@ bool looksLikeDate(const QString& text)
     return re.match(text).hasMatch() && !decimal.match(text).hasMatch();
 }
 
+QString LeftWhole(const QString& text, int count)
+{
+    if (count <= 0)
+        return QString();
+    if (text.size() <= count)
+        return text;
+    return text.left(text.at(count - 1).isHighSurrogate() ? count - 1 : count);
+}
+
 QString SQLValue(QString& text, std::int16_t quoteNumbers)
 {
     // At most 255 characters, never half of one: a character outside the
     // basic plane takes two code units, and both stay or both go.
     if (text.size() > 255)
-        text.truncate(text.at(254).isHighSurrogate() ? 254 : 255);
+        text = LeftWhole(text, 255);
     if (text.contains(QLatin1Char('\'')))
         text.replace(QLatin1Char('\''), QLatin1Char('`'));
     if (text.isEmpty())

@@ -13,6 +13,9 @@ namespace dv {
 // apostrophe in it becomes a grave accent, so a stored name never holds the
 // SQL quote.
 QString SQLValue(QString& text, std::int16_t quoteNumbers);
+// The first `count` code units of a text, one fewer when the last would be
+// half of a character outside the basic plane: a cut never splits one.
+QString LeftWhole(const QString& text, int count);
 // Grave accents back to apostrophes, for display.
 QString RestoreQuotes(const QString& text);
 // Left edge that centres a label of the given width on an anchor; left in

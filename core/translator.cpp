@@ -326,7 +326,7 @@ QString renderDecimalInches(double length, const QString& format)
     return s + kInchMark;
 }
 
-// A double as the platform writes one by default: 15 significant digits,
+// A double in its default text form: 15 significant digits,
 // the user's decimal separator, exponent form for very small or large
 // magnitudes ("1.5E-05").
 QString defaultDoubleText(double v)

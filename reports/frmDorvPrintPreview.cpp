@@ -76,7 +76,7 @@ frmDorvPrintPreview::frmDorvPrintPreview()
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(preview_, 1);
-    resize(820, 900);
+    resize(820, 680);  // fits a 1366 x 768 screen with its title bar and panel
 
     VSPrint.setPageStartHandler([this](PrintDocument&) { VSPrint_PageStart(); });
     actWholePage->setChecked(true);

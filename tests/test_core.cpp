@@ -134,6 +134,30 @@ TEST_F(CoreTest, CompactionInPlaceKeepsPasswordAndRows)
     EXPECT_EQ(count("General_Information"), walls);
 }
 
+TEST_F(CoreTest, ADestinationThatNamesTheSourceCompactsInPlace)
+{
+    fill();
+    const long long walls = count("General_Information");
+    DbConnection.close();
+    const QString name = QFileInfo(dbPath).fileName();
+    QFile::link(dbPath, dir.path() + "/link.dat");
+    // Other spellings of the source's own path: never removed as an old
+    // destination, always compacted in place.
+    for (const QString& dest : {dir.path() + "/./" + name, dir.path() + "/sub/../" + name, dir.path() + "/link.dat"}) {
+        QDir(dir.path()).mkdir("sub");
+        EXPECT_TRUE(Compact(dbPath, dest, true)) << dest.toStdString();
+        ASSERT_TRUE(QFileInfo(dbPath).isFile()) << dest.toStdString();
+        OpenDatabase();
+        EXPECT_EQ(count("General_Information"), walls) << dest.toStdString();
+        DbConnection.close();
+    }
+    // A name that differs only in case is another file.
+    const QString other = dir.path() + "/" + name.toUpper();
+    EXPECT_TRUE(Compact(dbPath, other, true));
+    EXPECT_TRUE(QFileInfo(other).isFile());
+    OpenDatabase();
+}
+
 TEST_F(CoreTest, CompactionFailuresKeepTheOriginal)
 {
     DbConnection.close();
@@ -203,6 +227,13 @@ TEST(SqlLiterals, SQLValueRules)
     emoji = QString(253, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("bb");
     SQLValue(emoji, 0);
     EXPECT_EQ(emoji, QString(253, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80"));
+
+    const QString house = QString::fromUtf8("\xF0\x9F\x8F\xA0");
+    const struct { QString text; int count; QString left; } cuts[] = {
+        {"ab" + house, 3, "ab"}, {"ab" + house, 4, "ab" + house}, {"ab" + house, 9, "ab" + house},
+        {house + "c", 1, ""}, {"abc", 2, "ab"}, {"abc", 0, ""}};
+    for (const auto& c : cuts)
+        EXPECT_EQ(LeftWhole(c.text, c.count), c.left) << c.count;
 
     QString number = " 42 ";
     EXPECT_EQ(SQLValue(number, 0), " 42 ");

@@ -111,7 +111,8 @@ protected:
 TEST_F(InstalledProgramTest, FirstStartCopiesTheDatabaseOnceAndWorksOnTheCopy)
 {
     for (const char* file : {"/bin/Dorvane", "/share/dorvane/Dorvane.dat", "/share/dorvane/EaveWall.jpg",
-                             "/share/dorvane/HeaderPicture.jpg", "/share/icons/hicolor/scalable/apps/dorvane.svg"})
+                             "/share/dorvane/HeaderPicture.jpg", "/share/dorvane/Ostrel-HALVEK_348.gif",
+                             "/share/icons/hicolor/scalable/apps/dorvane.svg"})
         EXPECT_TRUE(QFileInfo::exists(prefix.path() + QLatin1String(file))) << file;
     const QByteArray entry = fileBytes(prefix.path() + QStringLiteral("/share/applications/dorvane.desktop"));
     EXPECT_TRUE(entry.contains(("\nExec=" + bin + QStringLiteral("/Dorvane\n")).toUtf8())) << entry.toStdString();

@@ -81,8 +81,9 @@ TEST_F(QuoteDataTest, TaxAndDeliveryAddAsShown)
         EXPECT_EQ(q.taxText, QLatin1String(c.taxText));
         EXPECT_EQ(dv::DollarText(q.delivery), QLatin1String(c.deliveryShown));
         EXPECT_EQ(dv::DollarText(q.total), QLatin1String(c.quoteTotal));
-        if (c.tax)
+        if (c.tax) {
             EXPECT_EQ(q.taxLabel(), QStringLiteral("State Tax (") + QLatin1String(c.rate) + QStringLiteral("%):"));
+        }
     }
 }
 

@@ -214,6 +214,11 @@ TEST_F(EditorTest, RemoveButtonIsNamedAfterTheSelectedWallAndSizedToItsCaption)
     select(QStringLiteral("ABCDEFGHIJKLM"));
     EXPECT_EQ(w->cmdRemoveWallSystem->text().size(), 20);
     EXPECT_EQ(w->cmdRemoveWallSystem->width(), px(1800));
+    // A character of two code units at the cut is left out whole.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x8F\xA0");
+    addWall(QString(19, QLatin1Char('x')) + emoji + QStringLiteral("y"));
+    select(QString(19, QLatin1Char('x')) + emoji + QStringLiteral("y"));
+    EXPECT_EQ(w->cmdRemoveWallSystem->text(), QStringLiteral("Remove ") + QString(19, QLatin1Char('x')));
 }
 
 TEST_F(EditorTest, RemoveTakesTheSelectedWallWhereverCodeMovedTheCurrentRow)

@@ -7,6 +7,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
 #include "reports/frmDorvPrintOptions.h"
+#include "reports/frmDorvPrintPreview.h"
 #include "tests/test_support.h"
 #include "ui/project/app_info.h"
 #include "ui/project/frmDorvExposure.h"
@@ -800,6 +801,14 @@ TEST_F(ProjectWindowTest, FitsASmallLaptopScreen)
         const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
         EXPECT_LE(least.width(), room.width()) << "page " << page;
         EXPECT_LE(least.height(), room.height()) << "page " << page;
+    }
+    // The windows it opens come up within the same room.
+    dv::frmDorvPreferences preferences(w->cboCustomerProfile);
+    dv::frmDorvPrintOptions options;
+    for (const QWidget* other : {static_cast<QWidget*>(&dv::frmDorvPrintPreview::instance()),
+                                 static_cast<QWidget*>(&preferences), static_cast<QWidget*>(&options)}) {
+        EXPECT_LE(other->width(), room.width()) << other->metaObject()->className();
+        EXPECT_LE(other->height(), room.height()) << other->metaObject()->className();
     }
     // There every page shows whole: the project page, and each page of the
     // wall editor for either wall type, with the zone wall box open.

@@ -116,7 +116,7 @@ void frmDorvMain::grdWallSystemInformation_Click()
         const int row = grdWallSystemInformation->selectedRow();
         if (row < 0)
             return;
-        setRemoveCaption(QStringLiteral("Remove ") + wallGridCell(row, 1).left(20));
+        setRemoveCaption(QStringLiteral("Remove ") + LeftWhole(wallGridCell(row, 1), 20));
     });
 }
 
@@ -216,7 +216,7 @@ void frmDorvMain::openWall(int row)
     RefreshColumnGrid();
     RefreshRoughOpeningGrid();
     SSTab2->showOnlyPage(WallEditorPage);
-    SSTab2->setTabText(WallEditorPage, name.left(30) + QStringLiteral(" System Information"));
+    SSTab2->setTabText(WallEditorPage, LeftWhole(name, 30) + QStringLiteral(" System Information"));
 }
 
 void frmDorvMain::cmdRemoveWallSystem_Click()
