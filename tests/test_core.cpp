@@ -1,4 +1,5 @@
 // Start-up, project reset, compaction, SQL literals and the wall list.
+#include "core/profiles.h"
 #include "core/app_state.h"
 #include "core/compact.h"
 #include "core/project_reset.h"
@@ -266,6 +267,9 @@ TEST(SqlLiterals, SQLValueRules)
     EXPECT_EQ(ValueAfterColon("no colon"), "");
     EXPECT_EQ(ValueAfterColon("Tel:123"), "23");
     EXPECT_EQ(ValueAfterColon("Name:"), "");
+    // Stored names are cut the same way.
+    const QString longEmoji = QString(254, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(dv::StoredProfileName(longEmoji), QString(254, QLatin1Char('a')));
 }
 
 TEST_F(CoreTest, WallListCompletenessAtTheBoundaries)

@@ -411,12 +411,12 @@ void frmDorvPreferences::attachInputRules()
         connect(box, &QLineEdit::textEdited, this, [this] { RoofLoadingChanged = 1; });
         installFocusLeave(box, [box] {
             if (box->text().size() > 255)
-                box->setText(box->text().left(255));
+                box->setText(LeftWhole(box->text(), 255));
         });
     }
     installFocusLeave(txtNewMfrName, [this] {
         if (txtNewMfrName->text().size() > 255)
-            txtNewMfrName->setText(txtNewMfrName->text().left(255));
+            txtNewMfrName->setText(LeftWhole(txtNewMfrName->text(), 255));
     });
 }
 
@@ -424,7 +424,7 @@ void frmDorvPreferences::numberBoxLeft(QLineEdit* box)
 {
     guard([this, box] {
         if (box->text().size() > 255)
-            box->setText(box->text().left(255));
+            box->setText(LeftWhole(box->text(), 255));
         // Only a warning: the text stays as typed and the save refuses it.
         checkNumberBox(box, true);
     });

@@ -1,4 +1,5 @@
 #include "ui/profiles/number_text.h"
+#include "core/profiles.h"
 
 #include "platform/app_error.h"
 #include "platform/money.h"
@@ -50,11 +51,6 @@ QString numberFormatMessage(const QString& label)
 
 QString numberFormatTitle() { return QStringLiteral("Improper Input Format"); }
 
-QString storedName(const QString& typed)
-{
-    QString s = typed.left(255);
-    s.replace(QLatin1Char('\''), QLatin1Char('`'));
-    return s.trimmed();
-}
+QString storedName(const QString& typed) { return StoredProfileName(typed); }
 
 }  // namespace dv
