@@ -209,16 +209,25 @@ void frmDorvProfileManager::cmdAddWallSystem_Click()
     });
 }
 
+int frmDorvProfileManager::currentChangeableProfile()
+{
+    // Nothing happens without a current row; "Default" is refused by its ID.
+    if (grdCustomerProfileList->cursorRow() < 0)
+        return 0;
+    const int id = grdCustomerProfileList->value(0).toInt();
+    if (id == DefaultProfileID) {
+        messageBox(kDefaultRowRefused, kInformation, MsgButtons::Ok, MsgIcon::Information);
+        return 0;
+    }
+    return id;
+}
+
 void frmDorvProfileManager::cmdRemoveProfile_Click()
 {
     guard([this] {
-        if (grdCustomerProfileList->cursorRow() < 0)
+        const int id = currentChangeableProfile();
+        if (id == 0)
             return;
-        const int id = grdCustomerProfileList->value(0).toInt();
-        if (id == DefaultProfileID) {
-            messageBox(kDefaultRowRefused, kInformation, MsgButtons::Ok, MsgIcon::Information);
-            return;
-        }
         const QString name = grdCustomerProfileList->value(1);
         if (messageBox(QStringLiteral("Are you sure you would like to Delete ") + name + QStringLiteral(" from the list?"),
                        QStringLiteral("Confirm Delete"), MsgButtons::YesNo, MsgIcon::Question)
@@ -232,13 +241,9 @@ void frmDorvProfileManager::cmdRemoveProfile_Click()
 void frmDorvProfileManager::grdCustomerProfileList_RowActivated()
 {
     guard([this] {
-        if (grdCustomerProfileList->cursorRow() < 0)
+        const int id = currentChangeableProfile();
+        if (id == 0)
             return;
-        const int id = grdCustomerProfileList->value(0).toInt();
-        if (id == DefaultProfileID) {
-            messageBox(kDefaultRowRefused, kInformation, MsgButtons::Ok, MsgIcon::Information);
-            return;
-        }
         QString markup = grdCustomerProfileList->value(2);
         if (markup.endsWith(QLatin1Char('%')))
             markup.chop(1);

@@ -54,6 +54,9 @@ protected:
 
 private:
     void Form_Load();
+    // The current row's profile ID, or 0 when there is no current row or it
+    // is "Default" (then refused with its message).
+    int currentChangeableProfile();
     // Runs a handler; an error is shown with its number and text.
     void guard(const std::function<void()>& handler);
     // The value of a markup or delivery box: 0 when empty; false (after the
