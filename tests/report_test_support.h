@@ -4,17 +4,27 @@
 // file unless a test writes one, and a preview window that records its
 // showings instead of opening.
 #include "platform/numbers.h"
+#include "platform/print_document.h"
 #include "reports/report_options.h"
 #include "tests/test_support.h"
 
 #include <QDateTime>
 #include <QStringList>
 
-namespace dv {
-class PrintDocument;
-}
-
 namespace dvtest {
+
+// The items of one kind on a page (1-based) of a finished document.
+std::vector<dv::PrintItem> itemsOf(const dv::PrintDocument& doc, int page, dv::PrintItem::Kind kind);
+// The texts of the cells on a page.
+QStringList cellTexts(const dv::PrintDocument& doc, int page);
+// The first item whose text is exactly `text`, with its page; nullptr if none.
+const dv::PrintItem* findText(const dv::PrintDocument& doc, const QString& text, int* page = nullptr);
+// A tool's standard output once it ends; empty if it did not end in time.
+QString runTool(const QString& program, const QStringList& args);
+inline QString pdfText(const QString& pdf)
+{
+    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
 
 class ReportTest : public DbTest {
 protected:
@@ -32,6 +42,7 @@ protected:
     static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 9), QTime(14, 5, 9)); }
     int modalShows = 0;
     int modelessShows = 0;
+    dv::MemoryReportOptions options;
 };
 
 // Walls, totals and material rows for the report bodies, and report options
@@ -70,8 +81,6 @@ protected:
     {
         exec(QStringLiteral("UPDATE Customer_Profiles SET WindSpeed = %1 WHERE CustomerProfileID = 1").arg(mph));
     }
-
-    dv::MemoryReportOptions options;
 };
 
 }  // namespace dvtest

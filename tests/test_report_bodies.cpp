@@ -8,7 +8,6 @@
 #include "tests/report_test_support.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -195,10 +194,7 @@ TEST_F(ReportBodiesTest, AllFourReportsAsPdf)
     ASSERT_TRUE(dv::ReportPrinted);
     const QString pdf = dir.filePath(QStringLiteral("reports.pdf"));
     doc().writePdf(pdf);
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList pages = dvtest::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), doc().pageCount());
     ASSERT_GE(pages.size(), 5);
     const char* titles[] = {"Summary Report", "Detailed Summary Report", "Itemized Material Report",

@@ -1,7 +1,7 @@
 // The product validation report, the preview window, the page logo and the
 // PDF that a report becomes.
 #include "core/app_state.h"
-#include "platform/print_document.h"
+#include "platform/app_error.h"
 #include "reports/frmDorvPrintPreview.h"
 #include "reports/frmDorvValidationResults.h"
 #include "reports/modDorvPrint.h"
@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QFile>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -21,17 +20,18 @@
 namespace {
 
 using dv::PrintItem;
+using dvtest::itemsOf;
+
+const QString kTitle = QStringLiteral("Ostrel Dorvane - Product Validation Report");
 
 class ValidationReportTest : public dvtest::ReportTest {
 protected:
     void addFinding(const QString& member, int wallID, const QString& storedName, int width)
     {
-        dv::DbConnection.prepare(QStringLiteral("INSERT INTO Validation_Information (MemberName, WallID, WallName, "
-                                                "WallWidth) VALUES (?, ?, ?, ?)"))
-            .bind(1, member)
-            .bind(2, wallID)
-            .bind(3, storedName)
-            .bind(4, width)
+        dv::DbConnection
+            .prepare(QStringLiteral("INSERT INTO Validation_Information (MemberName, WallID, WallName, WallWidth) "
+                                    "VALUES (?, ?, ?, ?)"))
+            .bind(1, member).bind(2, wallID).bind(3, storedName).bind(4, width)
             .exec();
     }
     void clickPrint()
@@ -39,30 +39,15 @@ protected:
         dv::frmDorvValidationResults window;
         window.cmdPrint->click();
     }
-    std::vector<PrintItem> items(int page, PrintItem::Kind kind) const
-    {
-        std::vector<PrintItem> out;
-        for (const PrintItem& i : doc().model().pages.at(page - 1).items) {
-            if (i.kind == kind)
-                out.push_back(i);
-        }
-        return out;
-    }
-    QStringList cells(int page) const
-    {
-        QStringList out;
-        for (const PrintItem& i : items(page, PrintItem::Kind::Cell))
-            out << i.text;
-        return out;
-    }
+    QStringList cells(int page) const { return dvtest::cellTexts(doc(), page); }
 };
 
 TEST_F(ValidationReportTest, TheReportListsTheFindingsWithNamesRestoredAndShowsModally)
 {
-    addFinding(QStringLiteral("Rough Opening 2"), 4, QStringLiteral("Bob`s porch"), 8);
-    addFinding(QStringLiteral("Stud"), 1, QStringLiteral("Front | West; East"), 10);
+    addFinding("Rough Opening 2", 4, "Bob`s porch", 8);
+    addFinding("Stud", 1, "Front | West; East", 10);
     dv::frmDorvValidationResults window;
-    EXPECT_EQ(window.cmdPrint->text(), QStringLiteral("Print Validation Summary"));
+    EXPECT_EQ(window.cmdPrint->text(), "Print Validation Summary");
     window.cmdPrint->click();
     EXPECT_EQ(modalShows, 1);
     EXPECT_EQ(modelessShows, 0);
@@ -70,102 +55,82 @@ TEST_F(ValidationReportTest, TheReportListsTheFindingsWithNamesRestoredAndShowsM
     EXPECT_EQ(dv::gReportPrinter, &dv::frmDorvPrintPreview::instance().VSPrint);
     ASSERT_EQ(doc().pageCount(), 1);
     const QStringList texts = doc().pageTexts(1);
-    EXPECT_EQ(texts.first(), QStringLiteral("Ostrel Dorvane - Product Validation Report"));
-    EXPECT_EQ(cells(1), (QStringList{QStringLiteral("Member Name"), QStringLiteral("Wall Name"), QStringLiteral("Wall Width"),
-                                     QStringLiteral("Rough Opening 2"), QStringLiteral("Bob's porch"),
-                                     QStringLiteral("2 x 8 Wall"), QStringLiteral("Stud"),
-                                     QStringLiteral("Front | West; East"), QStringLiteral("2 x 10 Wall")}));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Note:")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Page 1")));
-    EXPECT_FALSE(texts.contains(QStringLiteral("Project Information:")));
-    const auto table = items(1, PrintItem::Kind::Cell);
+    EXPECT_EQ(texts.first(), kTitle);
+    EXPECT_EQ(cells(1), (QStringList{"Member Name", "Wall Name", "Wall Width", "Rough Opening 2", "Bob's porch", "2 x 8 Wall",
+                                     "Stud", "Front | West; East", "2 x 10 Wall"}));
+    EXPECT_TRUE(texts.contains("Note:"));
+    EXPECT_TRUE(texts.contains("Page 1"));
+    EXPECT_FALSE(texts.contains("Project Information:"));
+    const auto table = itemsOf(doc(), 1, PrintItem::Kind::Cell);
     EXPECT_TRUE(table[0].font.bold);
     EXPECT_EQ(table[3].font.size, 11);
     EXPECT_NEAR(table[3].box.x(), 36 + 2, 0.01);  // the left margin and the cell's padding
 }
 
-TEST_F(ValidationReportTest, EveryPageCarriesTheLogoTheHeaderRowAndItsNumber)
+TEST_F(ValidationReportTest, ReplacesThePreviewsDocumentAndAnErrorLeavesItShown)
 {
-    for (int i = 1; i <= 70; ++i)
-        addFinding(QStringLiteral("Rough Opening %1").arg(i), 1, QStringLiteral("Front"), 6);
-    clickPrint();
-    ASSERT_GE(doc().pageCount(), 2);
-    for (int p = 1; p <= doc().pageCount(); ++p) {
-        const auto logo = items(p, PrintItem::Kind::Image);
-        ASSERT_EQ(logo.size(), 1u) << p;
-        EXPECT_EQ(logo[0].box, QRectF(36, 36, 348 * 0.75, 44 * 0.75));
-        EXPECT_EQ(cells(p).first(), QStringLiteral("Member Name"));
-        EXPECT_TRUE(doc().pageTexts(p).contains(QStringLiteral("Page %1").arg(p)));
-    }
-}
-
-TEST_F(ValidationReportTest, ReplacesTheDocumentThePreviewShowed)
-{
-    addFinding(QStringLiteral("Stud"), 1, QStringLiteral("Front"), 6);
+    addFinding("Stud", 1, "Front", 6);
     dv::PrintReports(dv::MemoryReportOptions{}, false);
     ASSERT_EQ(doc().pageCount(), 2);
     clickPrint();
-    EXPECT_EQ(doc().pageCount(), 1);
-    EXPECT_FALSE(allTexts().contains(QStringLiteral("Ostrel Dorvane - Summary Report")));
-}
-
-TEST_F(ValidationReportTest, AnErrorIsShownInTheWindowAndThePreviewKeepsItsDocument)
-{
-    addFinding(QStringLiteral("Stud"), 1, QStringLiteral("Front"), 6);
-    clickPrint();
     ASSERT_EQ(modalShows, 1);
+    EXPECT_EQ(doc().pageCount(), 1);
+    EXPECT_FALSE(allTexts().contains("Ostrel Dorvane - Summary Report"));
+
+    // An error is shown in the window; the preview keeps its document.
     dv::frmDorvValidationResults window;
     exec(QStringLiteral("DROP TABLE Validation_Information"));
     EXPECT_NO_THROW(window.cmdPrint->click());
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_TRUE(view.messages[0].text.startsWith(QStringLiteral("Error "))) << view.messages[0].text.toStdString();
+    EXPECT_TRUE(view.messages[0].text.startsWith("Error ")) << view.messages[0].text.toStdString();
     EXPECT_EQ(modalShows, 1);
-    EXPECT_EQ(doc().pageTexts(1).first(), QStringLiteral("Ostrel Dorvane - Product Validation Report"));
-    EXPECT_TRUE(cells(1).contains(QStringLiteral("Front")));
+    EXPECT_EQ(doc().pageTexts(1).first(), kTitle);
+    EXPECT_TRUE(cells(1).contains("Front"));
     // The next document starts clean.
     dv::PrintReports(dv::MemoryReportOptions{}, false);
     EXPECT_EQ(doc().pageCount(), 2);
 }
 
-QString run(const QString& program, const QStringList& args)
+TEST_F(ValidationReportTest, EveryPageCarriesTheLogoTheHeaderRowAndItsNumberAndThePdfReadsBack)
 {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-TEST_F(ValidationReportTest, SavedAsPdfItReadsBack)
-{
-    addFinding(QStringLiteral("Rough Opening 2"), 4, QStringLiteral("Bob`s porch"), 8);
+    addFinding("Rough Opening 2", 4, "Bob`s porch \u00ae", 8);
     for (int i = 1; i <= 60; ++i)
-        addFinding(QStringLiteral("Column %1").arg(i), 2, QStringLiteral("Back"), 10);
+        addFinding(QStringLiteral("Column %1").arg(i), 2, "Back", 10);
     clickPrint();
-    const QString pdf = dir.filePath(QStringLiteral("validation"));
+    const int pages = doc().pageCount();
+    ASSERT_GE(pages, 2);
+    for (int p = 1; p <= pages; ++p) {
+        const auto logo = itemsOf(doc(), p, PrintItem::Kind::Image);
+        ASSERT_EQ(logo.size(), 1u) << p;
+        EXPECT_EQ(logo[0].box, QRectF(36, 36, 348 * 0.75, 44 * 0.75));
+        EXPECT_EQ(cells(p).first(), "Member Name");
+        EXPECT_TRUE(doc().pageTexts(p).contains(QStringLiteral("Page %1").arg(p)));
+    }
+
+    const QString pdf = dir.filePath("validation");
     dv::frmDorvPrintPreview::pdfFileHook = [&] { return pdf; };
     dv::frmDorvPrintPreview::instance().actSavePdf->trigger();
     dv::frmDorvPrintPreview::pdfFileHook = nullptr;
     EXPECT_TRUE(view.messages.empty());
-    const QString file = pdf + QStringLiteral(".pdf");
+    const QString file = pdf + ".pdf";
     ASSERT_TRUE(QFile::exists(file));
-    const QString info = run(QStringLiteral("pdfinfo"), {file});
-    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts (letter)"))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(doc().pageCount()))))
-        << info.toStdString();
-    EXPECT_GE(doc().pageCount(), 2);
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QStringLiteral("Ostrel Dorvane - Product Validation Report"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Rough Opening 2\\s+Bob's porch\\s+2 x 8 Wall"))));
-    EXPECT_TRUE(text.contains(QStringLiteral("Page 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(doc().pageCount())));
-    EXPECT_EQ(dv::frmDorvPrintPreview::instance().preview()->pageCount(), doc().pageCount());
+    const QString info = dvtest::runTool("pdfinfo", {file});
+    EXPECT_TRUE(info.contains("612 x 792 pts (letter)")) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(pages)))) << info.toStdString();
+    const QString text = dvtest::pdfText(file);
+    EXPECT_TRUE(text.contains(kTitle)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("Rough Opening 2\\s+Bob's porch \u00ae\\s+2 x 8 Wall"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("Page 1"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
+    EXPECT_EQ(dv::frmDorvPrintPreview::instance().preview()->pageCount(), pages);
+    EXPECT_THROW(doc().writePdf(dir.filePath("no/such/folder/x.pdf")), dv::AppError);
 }
 
 TEST_F(ValidationReportTest, PreviewWindowCaptionAndViews)
 {
     dv::frmDorvPrintPreview& w = dv::frmDorvPrintPreview::instance();
     EXPECT_EQ(&w, &dv::frmDorvPrintPreview::instance());
-    EXPECT_EQ(w.windowTitle(), dv::appTitle() + QStringLiteral(" [Print Preview]"));
+    EXPECT_EQ(w.windowTitle(), dv::appTitle() + " [Print Preview]");
     const struct {
         QAction* action;
         const char* caption;

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -37,7 +36,10 @@ protected:
                 return i;
         return -1;
     }
-    dv::MemoryReportOptions options;
+    double total6(int id)
+    {
+        return scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = %1").arg(id)).toDouble();
+    }
 };
 
 TEST_F(SummaryReportTest, SectionsInOrderAndUserNotesOnlyWhenAskedFor)
@@ -52,24 +54,23 @@ TEST_F(SummaryReportTest, SectionsInOrderAndUserNotesOnlyWhenAskedFor)
         options.customNote = c.ticked;
         options.notes = QLatin1String(c.notes);
         dv::PrintReports(options, false);
-        const int order[] = {indexOf(QStringLiteral("Ostrel Dorvane - Summary Report")),
-                             indexOf(QStringLiteral("Wall Systems included")), indexOf(QStringLiteral("Products included")),
-                             indexOf(QStringLiteral("General Notes:")), indexOf(QStringLiteral("-Wind Speed")),
-                             indexOf(QStringLiteral("Project Information:"))};
+            const int order[] = {indexOf("Ostrel Dorvane - Summary Report"), indexOf("Wall Systems included"),
+                             indexOf("Products included"), indexOf("General Notes:"), indexOf("-Wind Speed"),
+                             indexOf("Project Information:")};
         for (size_t i = 0; i < std::size(order); ++i) {
             EXPECT_GE(order[i], 0) << i;
             if (i > 0) {
                 EXPECT_LT(order[i - 1], order[i]) << i;
             }
         }
-        const int user = indexOf(QStringLiteral("User Notes:"));
+        const int user = indexOf("User Notes:");
         EXPECT_EQ(user >= 0, c.printed);
         if (c.printed) {
             EXPECT_LT(order[4], user);
             EXPECT_LT(user, order[5]);
-            EXPECT_EQ(allTexts().value(user + 1), QStringLiteral("Gate code 42"));
+            EXPECT_EQ(allTexts().value(user + 1), "Gate code 42");
         }
-        EXPECT_GE(indexOf(QStringLiteral("-Gable wall systems Gable End:")), 0);
+        EXPECT_GE(indexOf("-Gable wall systems Gable End:"), 0);
     }
 }
 
@@ -94,10 +95,7 @@ TEST_F(SummaryReportTest, AFailureHalfWayLeavesTotalsComparisonAndPreviewAsTheyW
     ASSERT_TRUE(window.messages.isEmpty()) << window.messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(modelessShows, 1);
     const QString shown = doc().dump();
-    const QList<double> totals = {
-        scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = 1")).toDouble(),
-        scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = 2")).toDouble()};
-    EXPECT_DOUBLE_EQ(totals[0], 110);  // the profile's 10 % markup
+    EXPECT_DOUBLE_EQ(total6(1), 110);  // the profile's 10 % markup
     const std::vector<QStringList> comparison = view.comparisonRows;
 
     // The second wall's totals can no longer be read: the first is already
@@ -111,23 +109,14 @@ TEST_F(SummaryReportTest, AFailureHalfWayLeavesTotalsComparisonAndPreviewAsTheyW
     EXPECT_EQ(modelessShows, 1);
     EXPECT_FALSE(dv::ReportPrinted);
     EXPECT_EQ(doc().dump(), shown);
-    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = 1")).toDouble(), totals[0]);
+    EXPECT_DOUBLE_EQ(total6(1), 110);
     EXPECT_EQ(view.comparisonRows, comparison);
 
     // Mended, the override reaches the totals and stays there.
     exec(QStringLiteral("UPDATE Project_Information SET \"8Studs\" = 0 WHERE ID = 2"));
     window.cmdPrintPreview->click();
     EXPECT_EQ(modelessShows, 2);
-    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = 1")).toDouble(), 150);
-}
-
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_DOUBLE_EQ(total6(1), 150);
 }
 
 TEST_F(SummaryReportTest, WrittenAsPdfAndReadBack)
@@ -144,7 +133,7 @@ TEST_F(SummaryReportTest, WrittenAsPdfAndReadBack)
     const QString pdf = dir.filePath(QStringLiteral("summary.pdf"));
     dv::gReportPrinter->writePdf(pdf);
 
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = dvtest::pdfText(pdf);
     ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
     for (const char* expected :
          {"Ostrel Dorvane - Summary Report", "Wall Systems included in this comparison and estimate:",
