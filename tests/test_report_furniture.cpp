@@ -93,19 +93,7 @@ TEST_F(ReportFurnitureTest, FooterCarriesNameVersionTimeAndRunningPageNumbers)
     EXPECT_EQ(dv::appVersionText(), QStringLiteral("%1.%2.%3").arg(DV_VERSION_MAJOR).arg(DV_VERSION_MINOR).arg(DV_VERSION_PATCH));
 }
 
-TEST_F(ReportFurnitureTest, TitlesAtHalfAnInchInSixteenPointBoldThenEightPoint)
-{
-    options.detailed = false;
-    dv::PrintReports(options, false);
-    const PrintItem* title = item("Ostrel Dorvane - Summary Report");
-    const PrintItem* name = item("Project Name: Lakeside Barn");
-    ASSERT_TRUE(title && name);
-    EXPECT_EQ(title->box.topLeft(), QPointF(36, 72));
-    EXPECT_EQ(title->font, (dv::PrintFont{"Arial", 16, true, false}));
-    EXPECT_EQ(name->font, (dv::PrintFont{"Arial", 8, false, false}));
-}
-
-TEST_F(ReportFurnitureTest, ProjectBlockWithTheDatesAndTheOperatorFile)
+TEST_F(ReportFurnitureTest, TitleAndProjectBlockWithTheDatesAndTheOperatorFile)
 {
     writeOperatorFile({"Company: Ostrel Lumber Yard", "Contact: Jane Doe", "Address: 12 Main St", "City: Springfield", "State: IL",
                        "Zip: 62701", "Phone: 5551234567", "Fax: 555-123-4567", "Email: jane@example.com"});
@@ -117,6 +105,13 @@ TEST_F(ReportFurnitureTest, ProjectBlockWithTheDatesAndTheOperatorFile)
                            "Expiration Date: 01/08/2027 (30 Days)", "Operator Information:", "Jane Doe", "Ostrel Lumber Yard",
                            "12 Main St", "Springfield, IL 62701", "Phone: (555)123-4567", "Fax: 555-123-4567",
                            "Email: jane@example.com"}));
+    // Titles at half an inch in 16 point bold, the project lines in 8 point.
+    const PrintItem* title = item("Ostrel Dorvane - Summary Report");
+    const PrintItem* name = item("Project Name: Lakeside Barn");
+    ASSERT_TRUE(title && name);
+    EXPECT_EQ(title->box.topLeft(), QPointF(36, 72));
+    EXPECT_EQ(title->font, (dv::PrintFont{"Arial", 16, true, false}));
+    EXPECT_EQ(name->font, (dv::PrintFont{"Arial", 8, false, false}));
     const PrintItem* header = item("Operator Information:");
     const PrintItem* contact = item("Jane Doe");
     const PrintItem* project = item("Project Information:");

@@ -139,7 +139,7 @@ TEST_F(ComparisonSectionTest, RepricesWithTheOverrideOrTheProfilesMarkup)
     EXPECT_EQ(heading->font.size, 12);
 }
 
-TEST_F(ComparisonSectionTest, FootnoteWhenAnyCellHoldsAStar)
+TEST_F(ComparisonSectionTest, FootnoteWhenAnyCellHoldsAStarAndHeaderAloneWithoutWalls)
 {
     const QString footnote = QStringLiteral(
         "*One or more Stud, Column, or Header were not selected.  Subsequent Cripple Studs, Trimmer Studs, Header "
@@ -162,11 +162,9 @@ TEST_F(ComparisonSectionTest, FootnoteWhenAnyCellHoldsAStar)
     EXPECT_TRUE(flow().contains(QStringLiteral("*One or more")));
     EXPECT_EQ(cells().size(), 12);
     EXPECT_EQ(cells().value(4), QStringLiteral("Shed*|B;C"));
-}
 
-TEST_F(ComparisonSectionTest, EmptyComparisonGivesTheHeaderAlone)
-{
-    view.wallRows = {{"1", "North", "No"}};
+    // No complete wall: the header row alone, no footnote.
+    view.wallRows = {{"1", "Shed*|B;C", "No"}};
     drawComparison();
     EXPECT_EQ(cells(), QStringList({"Wall System Name", "2x6 Wall", "2x8 Wall", "2x10 Wall"}));
     EXPECT_FALSE(flow().contains(QStringLiteral("*One or more")));
