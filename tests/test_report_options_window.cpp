@@ -142,6 +142,27 @@ TEST_F(ReportOptionsWindowTest, OptionBoxesShowAndHideWithoutClearing)
     EXPECT_EQ(w->txtDeliveryCharge->text(), "95");
 }
 
+TEST_F(ReportOptionsWindowTest, BoxesFilterTypedAndPastedText)
+{
+    w->txtOverrideMarkup->clear();
+    QTest::keyClicks(w->txtOverrideMarkup, QStringLiteral("1a-2.5e"));
+    EXPECT_EQ(w->txtOverrideMarkup->text(), QStringLiteral("12.5"));
+    w->txtBlueprintDate->clear();
+    QTest::keyClicks(w->txtBlueprintDate, QStringLiteral("Jan '24"));
+    EXPECT_EQ(w->txtBlueprintDate->text(), QStringLiteral("Jan 24"));
+
+    QApplication::clipboard()->setText(QStringLiteral("$1,234.50"));
+    if (QApplication::clipboard()->text() != QStringLiteral("$1,234.50"))
+        GTEST_SKIP() << "no clipboard on this platform";
+    w->txtDeliveryCharge->clear();
+    QTest::keySequence(w->txtDeliveryCharge, QKeySequence::Paste);
+    EXPECT_EQ(w->txtDeliveryCharge->text(), QStringLiteral("1234.50"));
+    QApplication::clipboard()->setText(QStringLiteral("O'Neil's"));
+    w->txtBlueprintDate->clear();
+    QTest::keySequence(w->txtBlueprintDate, QKeySequence::Paste);
+    EXPECT_EQ(w->txtBlueprintDate->text(), QStringLiteral("ONeils"));
+}
+
 // One case of Print Preview: the setting, the messages in order, the
 // drawings (includeQuote each) and whether the preview shows.
 struct PreviewCase {
