@@ -130,18 +130,6 @@ TEST_F(ProfilesTest, RemovedIDsAreNeverGivenOutAgainNotEvenAfterCompaction)
     EXPECT_EQ(scalar("SELECT ID FROM Window_Manufacturer WHERE MfrName = 'New'").toInt32(), maker + 1);
 }
 
-TEST_F(ProfilesTest, TheProjectWindowShowsARenamedProfileAndKeepsItsComparison)
-{
-    const int id = dv::AddProfile("Acme", 0, dv::Money());
-    view.comparisonRows.push_back({"1"});
-    view.setSelectedProfile(id, "Acme");
-    dv::UpdateProfile(id, "Acme`s", 0, dv::Money());
-    dv::AfterProfilesChanged(view);
-    EXPECT_EQ(view.profileID, id);
-    EXPECT_EQ(view.profileName, "Acme`s");  // as its list row reads
-    EXPECT_EQ(view.comparisonRowCount(), 1);
-}
-
 TEST_F(ProfilesTest, ANewMarkupOfTheSelectedProfileEmptiesTheComparisonWhileTheMarkupApplies)
 {
     const int a = dv::AddProfile("Alder", 10, dv::Money());
@@ -157,7 +145,7 @@ TEST_F(ProfilesTest, ANewMarkupOfTheSelectedProfileEmptiesTheComparisonWhileTheM
     }
 }
 
-TEST_F(ProfilesTest, CompareIsPricedByANewProfileAndByDefaultOnceItIsRemoved)
+TEST_F(ProfilesTest, CompareIsPricedByANewProfileKeptWhenRenamedAndByDefaultOnceItIsRemoved)
 {
     addEaveWall(1, "North", 10, 30, 24);
     view.wallRows.push_back({"1", "North", "Yes"});
@@ -177,6 +165,13 @@ TEST_F(ProfilesTest, CompareIsPricedByANewProfileAndByDefaultOnceItIsRemoved)
     view.setSelectedProfile(id, "Dear");
     // The same members are chosen, each at twice the price.
     EXPECT_EQ(compareTotals(), byDefault + byDefault);
+
+    // Renamed: the project window shows the new name and keeps its comparison.
+    dv::UpdateProfile(id, "Dear`s", 0, dv::Money());
+    dv::AfterProfilesChanged(view);
+    EXPECT_EQ(view.profileID, id);
+    EXPECT_EQ(view.profileName, "Dear`s");  // as its list row reads
+    EXPECT_EQ(view.comparisonRowCount(), 1);
 
     // Removed: the project window falls back to "Default" and must compare again.
     dv::RemoveProfile(id);
@@ -223,16 +218,8 @@ const QStringList kEmpty{"", "", ""};
 
 class ProfileManagerTest : public ProfilesTest {
 protected:
-    void SetUp() override
-    {
-        ProfilesTest::SetUp();
-        w = std::make_unique<TestManager>();
-    }
-    void TearDown() override
-    {
-        w.reset();
-        ProfilesTest::TearDown();
-    }
+    void SetUp() override { ProfilesTest::SetUp(); w = std::make_unique<TestManager>(); }
+    void TearDown() override { w.reset(); ProfilesTest::TearDown(); }
     void type(const QString& name, const QString& markup = QString(), const QString& delivery = QString())
     {
         w->txtCustomerName->setText(name);
@@ -396,24 +383,21 @@ TEST_F(ProfileManagerTest, NamesMustBeUniqueWithoutCaseAndNeverDefaultOnAddAndOn
     EXPECT_EQ(count("Customer_ProfileID", "CustomerProfileName = 'Default'"), 1);
 }
 
-TEST_F(ProfileManagerTest, TheDefaultRowCanBeNeitherLoadedNorRemoved)
+TEST_F(ProfileManagerTest, TheDefaultRowCanBeNeitherLoadedNorRemovedAnotherIsRemovedWhole)
 {
-    add("Alder");
-    doubleClick("Alder");
+    add("O'Hara");
+    const int id = idOf("O`Hara");
+    doubleClick("O'Hara");
     doubleClick("Default");
     EXPECT_EQ(texts(), QStringList{kRowRefused});
     EXPECT_EQ(mode(), "Save Changes");
-    EXPECT_EQ(w->editedProfileID(), idOf("Alder"));
+    EXPECT_EQ(w->editedProfileID(), id);
     w->grdCustomerProfileList->selectRowAt(rowNamed("Default"));
     w->cmdRemoveProfile->click();
     EXPECT_EQ(texts(), QStringList({kRowRefused, kRowRefused}));
     EXPECT_EQ(rowsOf(1), 4);
-}
 
-TEST_F(ProfileManagerTest, RemoveAsksAndTakesEveryRowOfTheProfile)
-{
-    add("O'Hara");
-    const int id = idOf("O`Hara");
+    w->messages.clear();
     doubleClick("O'Hara");
     w->cmdRemoveProfile->click();  // answered No
     ASSERT_EQ(w->messages.size(), 1u);

@@ -145,11 +145,13 @@ protected:
         box->clear();
         QTest::keyClicks(box, text);
     }
-    QStringList titles()
+    QStringList titles() { return collect(&Message::title); }
+    QStringList texts() { return collect(&Message::text); }
+    QStringList collect(QString Message::*part)
     {
         QStringList t;
         for (const Message& m : w->messages)
-            t << m.title;
+            t << m.*part;
         return t;
     }
 
@@ -307,12 +309,8 @@ TEST_F(PreferencesTest, RefusedNumbersShowTheirMessagesInOrderAndAreNeverStored)
     w->txt2x8Materials->setText("99999999999999999");  // beyond the money range
     w->txt2x10Materials->setText("");
     w->SaveProfileSettings(1);
-    QStringList texts;
-    for (const Message& m : w->messages) {
-        texts << m.text;
-        EXPECT_EQ(m.title, "Improper Input Format");
-    }
-    EXPECT_EQ(texts, (QStringList{formatMessage("Roof Snow Load (psf)"), formatMessage("Roof Dead Load (psf)"),
+    EXPECT_EQ(titles(), QStringList(6, "Improper Input Format"));
+    EXPECT_EQ(texts(), (QStringList{formatMessage("Roof Snow Load (psf)"), formatMessage("Roof Dead Load (psf)"),
                                   formatMessage("Labor ($/Per Hour)"), formatMessage("Time (Hr/Opening) - 2x8 Wall"),
                                   formatMessage("Materials ($ Adder) - 2x8 Wall"),
                                   formatMessage("Materials ($ Adder) - 2x10 Wall")}));
@@ -333,10 +331,7 @@ TEST_F(PreferencesTest, LeavingABoxWarnsOfASecondPointAndCutsLongText)
         w->messages.clear();
         c.box->setText(c.text);
         leave(c.box);
-        QStringList texts;
-        for (const Message& m : w->messages)
-            texts << m.text;
-        EXPECT_EQ(texts, c.warned) << c.text;
+        EXPECT_EQ(texts(), c.warned) << c.text;
         EXPECT_EQ(c.box->text(), c.text);
     }
     w->txtNewMfrName->setText(QString(300, 'x'));

@@ -195,9 +195,19 @@ TEST_F(ProductsTest, RefusedPriceLeavesTheEditorOpenAndNothingWritten)
     }
 }
 
-TEST_F(ProductsTest, UpdateWritesItsProfileOnlyAndAProfileWithoutPricingRowsIsAnError)
+TEST_F(ProductsTest, UpdateWritesItsProfileOnlyEmptiesAComparisonPricedFromItAndNeedsPricingRows)
 {
     addSecondProfile();
+    const struct { int selected; bool defaultPricing; int edited; bool cleared; } pricedBy[] = {
+        {1, false, 1, true}, {1, false, 2, false}, {2, false, 2, true}, {2, true, 1, true}, {2, false, 1, false}};
+    for (const auto& c : pricedBy) {
+        view.profileID = c.selected;
+        view.defaultPricing = c.defaultPricing;
+        view.comparisonRows = {{"1", "North", "$1.00/$0.00", "$2.00/$0.00", "$3.00/$0.00"}};
+        update(c.edited, 3, "2");
+        EXPECT_EQ(view.comparisonRows.empty(), c.cleared) << c.selected << " " << c.edited;
+    }
+
     auto e = update(2, 5, "7.25", false);
     EXPECT_TRUE(e->updated());
     EXPECT_EQ(e->result(), QDialog::Accepted);
@@ -216,20 +226,6 @@ TEST_F(ProductsTest, UpdateWritesItsProfileOnlyAndAProfileWithoutPricingRowsIsAn
         EXPECT_FALSE(failed->updated());
     }
     EXPECT_EQ(price(2, 5), "7.25");
-}
-
-TEST_F(ProductsTest, UpdateEmptiesTheComparisonOnlyWhenItIsPricedFromTheProfile)
-{
-    addSecondProfile();
-    const struct { int selected; bool defaultPricing; int edited; bool cleared; } cases[] = {
-        {1, false, 1, true}, {1, false, 2, false}, {2, false, 2, true}, {2, true, 1, true}, {2, false, 1, false}};
-    for (const auto& c : cases) {
-        view.profileID = c.selected;
-        view.defaultPricing = c.defaultPricing;
-        view.comparisonRows = {{"1", "North", "$1.00/$0.00", "$2.00/$0.00", "$3.00/$0.00"}};
-        update(c.edited, 3, "2");
-        EXPECT_EQ(view.comparisonRows.empty(), c.cleared) << c.selected << " " << c.edited;
-    }
 }
 
 TEST_F(ProductsTest, EditFillsTheEditorAndReturnsToTheEditedRowAndNeedsACurrentRow)
