@@ -22,17 +22,16 @@ const char* const kProfileTables[] = {"Customer_ProfileID", "Customer_Profiles",
 
 class ProfilesTest : public dvtest::DbTest {
 protected:
-    // Every field of a table's row of one profile, as text ("<Null>" for Null).
-    QStringList rowOf(const QString& table, int profileID)
+    // Every field but the ID of a profile's settings, price and stock rows, as text ("<Null>" for Null).
+    QStringList copyOf(int profileID)
     {
-        dv::Recordset rs = dv::DbConnection.query(
-            QStringLiteral("SELECT * FROM %1 WHERE CustomerProfileID = %2").arg(table).arg(profileID));
         QStringList fields;
-        if (rs.eof())
-            return fields;
-        for (int i = 1; i < rs.fieldCount(); ++i)
-            fields << rs.fieldName(i) + QLatin1Char('=')
-                          + (rs.field(i).isNull() ? QStringLiteral("<Null>") : rs.field(i).toText());
+        for (int t = 1; t < 4; ++t) {
+            dv::Recordset rs = dv::DbConnection.query(QStringLiteral("SELECT * FROM %1 WHERE CustomerProfileID = %2")
+                                                          .arg(QLatin1String(kProfileTables[t])).arg(profileID));
+            for (int i = 1; !rs.eof() && i < rs.fieldCount(); ++i)
+                fields << rs.fieldName(i) + '=' + (rs.field(i).isNull() ? QStringLiteral("<Null>") : rs.field(i).toText());
+        }
         return fields;
     }
     // Row counts of the four profile tables.
@@ -45,70 +44,67 @@ protected:
     }
     long long rowsOf(int profileID)
     {
-        long long n = count(QStringLiteral("Customer_ProfileID"), QStringLiteral("ID = %1").arg(profileID));
+        long long n = count("Customer_ProfileID", QStringLiteral("ID = %1").arg(profileID));
         for (int i = 1; i < 4; ++i)
             n += count(QLatin1String(kProfileTables[i]), QStringLiteral("CustomerProfileID = %1").arg(profileID));
         return n;
+    }
+    // "markup/delivery" as stored.
+    QString charges(int id)
+    {
+        const QString sql = QStringLiteral("SELECT %1 FROM Customer_ProfileID WHERE ID = %2");
+        return scalar(sql.arg("Markup").arg(id)).toText() + '/' + scalar(sql.arg("DeliveryCharge").arg(id)).toText();
     }
 };
 
 TEST_F(ProfilesTest, CopyCarriesEveryStoredValueOfDefaultExactly)
 {
-    exec(QStringLiteral("UPDATE Customer_Profiles SET LaborRate = 32.5, MaxStudHeightEaveSL = 14.5, "
-                        "Jamb2x6L = 'O`Neil''s', Jamb2x8M = NULL, MfrName = 'Brightwater Windows' WHERE CustomerProfileID = 1"));
-    exec(QStringLiteral("UPDATE Product_Pricing SET Product3 = 1.2345, Product4 = NULL WHERE CustomerProfileID = 1"));
-    exec(QStringLiteral("UPDATE Product_Inventory SET Product2 = 0, Product40 = -1 WHERE CustomerProfileID = 1"));
-    const QStringList settings = rowOf(QStringLiteral("Customer_Profiles"), 1);
-    const QStringList prices = rowOf(QStringLiteral("Product_Pricing"), 1);
-    const QStringList stock = rowOf(QStringLiteral("Product_Inventory"), 1);
-    ASSERT_EQ(settings.size(), 31);
-    ASSERT_EQ(prices.size(), 40);
+    exec("UPDATE Customer_Profiles SET LaborRate = 32.5, MaxStudHeightEaveSL = 14.5, "
+         "Jamb2x6L = 'O`Neil''s', Jamb2x8M = NULL, MfrName = 'Brightwater Windows' WHERE CustomerProfileID = 1");
+    exec("UPDATE Product_Pricing SET Product3 = 1.2345, Product4 = NULL WHERE CustomerProfileID = 1");
+    exec("UPDATE Product_Inventory SET Product2 = 0, Product40 = -1 WHERE CustomerProfileID = 1");
+    const QStringList stored = copyOf(1);
+    ASSERT_EQ(stored.size(), 31 + 40 + 40);
 
-    const int a = dv::AddProfile(QStringLiteral("Acme"), 12.5, dv::Money::fromDouble(50));
-    const int b = dv::AddProfile(QStringLiteral("Birch"), 0, dv::Money());
+    const int a = dv::AddProfile("Acme", 12.5, dv::Money::fromDouble(50));
+    const int b = dv::AddProfile("Birch", 0, dv::Money());
     EXPECT_NE(a, b);
     for (int id : {a, b}) {
-        EXPECT_EQ(rowOf(QStringLiteral("Customer_Profiles"), id), settings);
-        EXPECT_EQ(rowOf(QStringLiteral("Product_Pricing"), id), prices);
-        EXPECT_EQ(rowOf(QStringLiteral("Product_Inventory"), id), stock);
+        EXPECT_EQ(copyOf(id), stored);
         EXPECT_EQ(rowsOf(id), 4);
     }
     EXPECT_EQ(rowsOf(1), 4);
-    EXPECT_EQ(rowOf(QStringLiteral("Customer_Profiles"), 1), settings);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = %1").arg(a)).toText(), "12.5");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT DeliveryCharge FROM Customer_ProfileID WHERE ID = %1").arg(a)).toText(), "50");
+    EXPECT_EQ(copyOf(1), stored);
+    EXPECT_EQ(charges(a), "12.5/50");
 }
 
 TEST_F(ProfilesTest, WithoutASettingsRowOfDefaultTheNewProfileGetsPricesAndStockOnly)
 {
-    exec(QStringLiteral("DELETE FROM Customer_Profiles WHERE CustomerProfileID = 1"));
-    const int id = dv::AddProfile(QStringLiteral("Acme"), 0, dv::Money());
-    EXPECT_EQ(count(QStringLiteral("Customer_Profiles"), QStringLiteral("CustomerProfileID = %1").arg(id)), 0);
+    exec("DELETE FROM Customer_Profiles WHERE CustomerProfileID = 1");
+    const int id = dv::AddProfile("Acme", 0, dv::Money());
+    EXPECT_EQ(count("Customer_Profiles", QStringLiteral("CustomerProfileID = %1").arg(id)), 0);
     EXPECT_EQ(rowsOf(id), 3);
 }
 
 TEST_F(ProfilesTest, ANumericLookingNameKeepsItsTextAndGetsACompleteProfile)
 {
-    const int id = dv::AddProfile(dv::StoredProfileName(QStringLiteral(" 007 ")), 0, dv::Money());
-    EXPECT_EQ(scalar(QStringLiteral("SELECT CustomerProfileName FROM Customer_ProfileID WHERE ID = %1").arg(id)).toText(),
-              "007");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT typeof(CustomerProfileName) FROM Customer_ProfileID WHERE ID = %1").arg(id))
-                  .toText(),
-              "text");
+    const int id = dv::AddProfile(dv::StoredProfileName(" 007 "), 0, dv::Money());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT CustomerProfileName || '/' || typeof(CustomerProfileName) "
+                                    "FROM Customer_ProfileID WHERE ID = %1").arg(id)).toText(), "007/text");
     EXPECT_EQ(rowsOf(id), 4);
-    EXPECT_EQ(dv::StoredProfileName(QString(300, QLatin1Char('x'))).size(), 255);
+    EXPECT_EQ(dv::StoredProfileName(QString(300, 'x')).size(), 255);
 }
 
 TEST_F(ProfilesTest, AFailureInTheMiddleOfAnAddOrARemoveLeavesEveryTableAsItWas)
 {
-    const int kept = dv::AddProfile(QStringLiteral("Kept"), 5, dv::Money());
+    const int kept = dv::AddProfile("Kept", 5, dv::Money());
     const auto before = profileCounts();
-    exec(QStringLiteral("CREATE TRIGGER stop_add BEFORE INSERT ON Product_Inventory BEGIN SELECT RAISE(ABORT, 'full'); END"));
-    EXPECT_THROW(dv::AddProfile(QStringLiteral("Lost"), 0, dv::Money()), dv::AppError);
+    exec("CREATE TRIGGER stop_add BEFORE INSERT ON Product_Inventory BEGIN SELECT RAISE(ABORT, 'full'); END");
+    EXPECT_THROW(dv::AddProfile("Lost", 0, dv::Money()), dv::AppError);
     EXPECT_EQ(profileCounts(), before);
-    EXPECT_EQ(count(QStringLiteral("Customer_ProfileID"), QStringLiteral("CustomerProfileName = 'Lost'")), 0);
+    EXPECT_EQ(count("Customer_ProfileID", "CustomerProfileName = 'Lost'"), 0);
 
-    exec(QStringLiteral("CREATE TRIGGER stop_remove BEFORE DELETE ON Product_Pricing BEGIN SELECT RAISE(ABORT, 'locked'); END"));
+    exec("CREATE TRIGGER stop_remove BEFORE DELETE ON Product_Pricing BEGIN SELECT RAISE(ABORT, 'locked'); END");
     EXPECT_THROW(dv::RemoveProfile(kept), dv::AppError);
     EXPECT_EQ(profileCounts(), before);
     EXPECT_EQ(rowsOf(kept), 4);
@@ -116,72 +112,66 @@ TEST_F(ProfilesTest, AFailureInTheMiddleOfAnAddOrARemoveLeavesEveryTableAsItWas)
 
 TEST_F(ProfilesTest, RemovedIDsAreNeverGivenOutAgainNotEvenAfterCompaction)
 {
-    const int first = dv::AddProfile(QStringLiteral("First"), 0, dv::Money());
+    const int first = dv::AddProfile("First", 0, dv::Money());
     dv::RemoveProfile(first);
     EXPECT_EQ(rowsOf(first), 0);
-    exec(QStringLiteral("INSERT INTO Window_Manufacturer (MfrName) VALUES ('Gone')"));
-    const int maker = scalar(QStringLiteral("SELECT ID FROM Window_Manufacturer WHERE MfrName = 'Gone'")).toInt32();
+    exec("INSERT INTO Window_Manufacturer (MfrName) VALUES ('Gone')");
+    const int maker = scalar("SELECT ID FROM Window_Manufacturer WHERE MfrName = 'Gone'").toInt32();
     exec(QStringLiteral("DELETE FROM Window_Manufacturer WHERE ID = %1").arg(maker));
 
     dv::DbConnection.close();
     ASSERT_TRUE(dv::Compact(dbPath, QString(), true));
     dv::OpenDatabase();
 
-    const int second = dv::AddProfile(QStringLiteral("Second"), 0, dv::Money());
+    const int second = dv::AddProfile("Second", 0, dv::Money());
     EXPECT_EQ(second, first + 1);
     EXPECT_EQ(rowsOf(second), 4);
-    exec(QStringLiteral("INSERT INTO Window_Manufacturer (MfrName) VALUES ('New')"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ID FROM Window_Manufacturer WHERE MfrName = 'New'")).toInt32(), maker + 1);
-}
-
-TEST_F(ProfilesTest, TheProjectWindowShowsARenamedProfileAndKeepsItsComparison)
-{
-    const int id = dv::AddProfile(QStringLiteral("Acme"), 0, dv::Money());
-    view.comparisonRows.push_back({QStringLiteral("1")});
-    view.setSelectedProfile(id, QStringLiteral("Acme"));
-    dv::UpdateProfile(id, QStringLiteral("Acme`s"), 0, dv::Money());
-    dv::AfterProfilesChanged(view);
-    EXPECT_EQ(view.profileID, id);
-    EXPECT_EQ(view.profileName, "Acme`s");  // as its list row reads
-    EXPECT_EQ(view.comparisonRowCount(), 1);
+    exec("INSERT INTO Window_Manufacturer (MfrName) VALUES ('New')");
+    EXPECT_EQ(scalar("SELECT ID FROM Window_Manufacturer WHERE MfrName = 'New'").toInt32(), maker + 1);
 }
 
 TEST_F(ProfilesTest, ANewMarkupOfTheSelectedProfileEmptiesTheComparisonWhileTheMarkupApplies)
 {
-    const int a = dv::AddProfile(QStringLiteral("Alder"), 10, dv::Money());
-    const int b = dv::AddProfile(QStringLiteral("Birch"), 10, dv::Money());
+    const int a = dv::AddProfile("Alder", 10, dv::Money());
+    const int b = dv::AddProfile("Birch", 10, dv::Money());
     const struct { int edited; int applies; double markup; bool cleared; } cases[] = {
         {a, 1, 10, false}, {a, 1, 12, true}, {a, 0, 14, false}, {b, 1, 16, false}};
     for (const auto& c : cases) {
-        view.setSelectedProfile(a, QStringLiteral("Alder"));
+        view.setSelectedProfile(a, "Alder");
         view.markup = c.applies;
-        view.comparisonRows = {{QStringLiteral("1"), QStringLiteral("North")}};
-        dv::UpdateProfile(c.edited, c.edited == a ? QStringLiteral("Alder") : QStringLiteral("Birch"), c.markup, dv::Money());
+        view.comparisonRows = {{"1", "North"}};
+        dv::UpdateProfile(c.edited, c.edited == a ? "Alder" : "Birch", c.markup, dv::Money());
         EXPECT_EQ(view.comparisonRowCount() == 0, c.cleared) << c.edited << " " << c.applies << " " << c.markup;
     }
 }
 
-TEST_F(ProfilesTest, CompareIsPricedByANewProfileAndByDefaultOnceItIsRemoved)
+TEST_F(ProfilesTest, CompareIsPricedByANewProfileKeptWhenRenamedAndByDefaultOnceItIsRemoved)
 {
-    addEaveWall(1, QStringLiteral("North"), 10, 30, 24);
-    view.wallRows.push_back({QStringLiteral("1"), QStringLiteral("North"), QStringLiteral("Yes")});
+    addEaveWall(1, "North", 10, 30, 24);
+    view.wallRows.push_back({"1", "North", "Yes"});
     auto compareTotals = [&] {
         dv::RunCompare();
         EXPECT_EQ(view.comparisonRowCount(), 1);
-        return scalar(QStringLiteral("SELECT Total6 FROM Project_Information WHERE ID = 1")).toMoney();
+        return scalar("SELECT Total6 FROM Project_Information WHERE ID = 1").toMoney();
     };
     const dv::Money byDefault = compareTotals();
     ASSERT_GT(byDefault, dv::Money());
 
-    const int id = dv::AddProfile(QStringLiteral("Dear"), 0, dv::Money());
+    const int id = dv::AddProfile("Dear", 0, dv::Money());
     QStringList doubled;
     for (int i = 1; i <= 40; ++i)
         doubled << QStringLiteral("Product%1 = Product%1 * 2").arg(i);
     exec(QStringLiteral("UPDATE Product_Pricing SET %1 WHERE CustomerProfileID = %2").arg(doubled.join(", ")).arg(id));
-    view.setSelectedProfile(id, QStringLiteral("Dear"));
-    const dv::Money byNew = compareTotals();
+    view.setSelectedProfile(id, "Dear");
     // The same members are chosen, each at twice the price.
-    EXPECT_EQ(byNew, byDefault + byDefault);
+    EXPECT_EQ(compareTotals(), byDefault + byDefault);
+
+    // Renamed: the project window shows the new name and keeps its comparison.
+    dv::UpdateProfile(id, "Dear`s", 0, dv::Money());
+    dv::AfterProfilesChanged(view);
+    EXPECT_EQ(view.profileID, id);
+    EXPECT_EQ(view.profileName, "Dear`s");  // as its list row reads
+    EXPECT_EQ(view.comparisonRowCount(), 1);
 
     // Removed: the project window falls back to "Default" and must compare again.
     dv::RemoveProfile(id);
@@ -202,7 +192,7 @@ struct Message {
 class TestManager : public dv::frmDorvProfileManager {
 public:
     std::vector<Message> messages;
-    std::deque<MsgResult> answers;
+    std::deque<MsgResult> answers;  // No when empty
 
 protected:
     MsgResult messageBox(const QString& text, const QString& title, MsgButtons buttons, dv::MsgIcon) override
@@ -224,19 +214,12 @@ const QString kDeliveryMsg = QStringLiteral(
 const QString kExists = QStringLiteral("That name already exists.  Please create a unique customer name and resubmit.");
 const QString kRowRefused = QStringLiteral("The 'Default' customer profile cannot be modified.");
 const QString kNameRefused = QStringLiteral("The 'Default' customer profile cannot be modified");
+const QStringList kEmpty{"", "", ""};
 
 class ProfileManagerTest : public ProfilesTest {
 protected:
-    void SetUp() override
-    {
-        ProfilesTest::SetUp();
-        w = std::make_unique<TestManager>();
-    }
-    void TearDown() override
-    {
-        w.reset();
-        ProfilesTest::TearDown();
-    }
+    void SetUp() override { ProfilesTest::SetUp(); w = std::make_unique<TestManager>(); }
+    void TearDown() override { w.reset(); ProfilesTest::TearDown(); }
     void type(const QString& name, const QString& markup = QString(), const QString& delivery = QString())
     {
         w->txtCustomerName->setText(name);
@@ -275,18 +258,19 @@ protected:
             t << m.text;
         return t;
     }
+    QString mode() const { return w->cmdAddWallSystem->text(); }
     std::unique_ptr<TestManager> w;
 };
 
 TEST_F(ProfileManagerTest, OpensInAddModeWithEveryProfileListed)
 {
     EXPECT_TRUE(w->windowTitle().endsWith(" [Profile Manager]"));
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Add ->>");
+    EXPECT_EQ(mode(), "Add ->>");
     ASSERT_EQ(w->grdCustomerProfileList->rows(), 1);
-    EXPECT_EQ(w->grdCustomerProfileList->cellText(0, 0), "1");
-    EXPECT_EQ(w->grdCustomerProfileList->cellText(0, 1), "Default");
-    EXPECT_EQ(w->grdCustomerProfileList->cellText(0, 2), "10%");
-    EXPECT_EQ(w->grdCustomerProfileList->cellText(0, 3), "95");
+    QStringList row;
+    for (int c = 0; c < 4; ++c)
+        row << w->grdCustomerProfileList->cellText(0, c);
+    EXPECT_EQ(row, QStringList({"1", "Default", "10%", "95"}));
     // No current row yet: Remove asks nothing and changes nothing.
     const auto before = profileCounts();
     w->cmdRemoveProfile->click();
@@ -296,15 +280,15 @@ TEST_F(ProfileManagerTest, OpensInAddModeWithEveryProfileListed)
 
 TEST_F(ProfileManagerTest, MarkupAndDeliveryMustBeNumbersMoneyCanHold)
 {
-    struct Case { const char* markup; const char* delivery; const char* storedMarkup; const char* storedDelivery; QStringList messages; };
+    struct Case { const char* markup; const char* delivery; const char* stored; QStringList messages; };
     const Case cases[] = {
-        {"", "", "0", "0", {}},
-        {"12.5", "50", "12.5", "50", {}},
-        {"1.2.3", "", nullptr, nullptr, {kMarkupMsg}},
-        {"1.2.3", "4..5", nullptr, nullptr, {kMarkupMsg, kDeliveryMsg}},
-        {".", "7", nullptr, nullptr, {kMarkupMsg}},
-        {"5", "1000000000000000", nullptr, nullptr, {kDeliveryMsg}},
-        {"99999999999999999999", "1", nullptr, nullptr, {kMarkupMsg}},
+        {"", "", "0/0", {}},
+        {"12.5", "50", "12.5/50", {}},
+        {"1.2.3", "", nullptr, {kMarkupMsg}},
+        {"1.2.3", "4..5", nullptr, {kMarkupMsg, kDeliveryMsg}},
+        {".", "7", nullptr, {kMarkupMsg}},
+        {"5", "1000000000000000", nullptr, {kDeliveryMsg}},
+        {"99999999999999999999", "1", nullptr, {kMarkupMsg}},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -312,151 +296,131 @@ TEST_F(ProfileManagerTest, MarkupAndDeliveryMustBeNumbersMoneyCanHold)
         w->messages.clear();
         const QString name = QStringLiteral("P%1").arg(++n);
         const auto before = profileCounts();
-        add(name, QLatin1String(c.markup), QLatin1String(c.delivery));
+        add(name, c.markup, c.delivery);
         EXPECT_EQ(texts(), c.messages);
-        if (c.storedMarkup) {
+        if (c.stored) {
             const int id = idOf(name);
             ASSERT_NE(id, 0);
             EXPECT_EQ(rowsOf(id), 4);
-            EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = %1").arg(id)).toText(),
-                      QLatin1String(c.storedMarkup));
-            EXPECT_EQ(scalar(QStringLiteral("SELECT DeliveryCharge FROM Customer_ProfileID WHERE ID = %1").arg(id)).toText(),
-                      QLatin1String(c.storedDelivery));
-            EXPECT_EQ(boxes(), QStringList({"", "", ""}));
+            EXPECT_EQ(charges(id), c.stored);
+            EXPECT_EQ(boxes(), kEmpty);
         } else {
             for (const Message& m : w->messages)
                 EXPECT_EQ(m.title, "Improper Input Format");
             EXPECT_EQ(profileCounts(), before);
-            EXPECT_EQ(boxes(), QStringList({name, QLatin1String(c.markup), QLatin1String(c.delivery)}));
+            EXPECT_EQ(boxes(), QStringList({name, c.markup, c.delivery}));
         }
     }
 }
 
-TEST_F(ProfileManagerTest, NamesThatCannotBeAddedAsTyped)
-{
-    const auto before = profileCounts();
-    // Empty, or blanks only: nothing written, the boxes emptied.
-    for (const char* name : {"", "   "}) {
-        add(QLatin1String(name), QStringLiteral("3"), QStringLiteral("4"));
-        EXPECT_TRUE(w->messages.empty());
-        EXPECT_EQ(boxes(), QStringList({"", "", ""}));
-    }
-    // "Default" itself: refused, the boxes emptied.
-    add(QStringLiteral("Default"), QStringLiteral("3"));
-    EXPECT_EQ(texts(), QStringList{kNameRefused});
-    EXPECT_EQ(w->messages.back().title, "Information");
-    EXPECT_EQ(boxes(), QStringList({"", "", ""}));
-    // Another spelling of a present name: refused, the boxes kept.
-    w->messages.clear();
-    add(QStringLiteral("default"), QStringLiteral("3"));
-    EXPECT_EQ(texts(), QStringList{kExists});
-    EXPECT_EQ(boxes(), QStringList({"default", "3", ""}));
-    EXPECT_EQ(profileCounts(), before);
-}
-
 TEST_F(ProfileManagerTest, ANameWithBlanksAndApostrophesIsStoredTrimmedAndShownAsTyped)
 {
-    add(QStringLiteral("  O'Brien Homes  "), QStringLiteral("7.5"), QStringLiteral("20"));
-    const int id = idOf(QStringLiteral("O`Brien Homes"));
+    add("  O'Brien Homes  ", "7.5", "20");
+    const int id = idOf("O`Brien Homes");
     ASSERT_NE(id, 0);
     EXPECT_EQ(rowsOf(id), 4);
-    const int row = rowNamed(QStringLiteral("O'Brien Homes"));
+    const int row = rowNamed("O'Brien Homes");
     ASSERT_GE(row, 0);
     EXPECT_EQ(w->grdCustomerProfileList->cellText(row, 2), "7.5%");
-    doubleClick(QStringLiteral("O'Brien Homes"));
+    doubleClick("O'Brien Homes");
     EXPECT_EQ(boxes(), QStringList({"O'Brien Homes", "7.5", "20"}));
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Save Changes");
+    EXPECT_EQ(mode(), "Save Changes");
     // Saved unchanged: the name still belongs to it alone.
     w->cmdAddWallSystem->click();
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(idOf(QStringLiteral("O`Brien Homes")), id);
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Add ->>");
+    EXPECT_EQ(idOf("O`Brien Homes"), id);
+    EXPECT_EQ(mode(), "Add ->>");
 }
 
 TEST_F(ProfileManagerTest, SaveChangesWritesTheProfileThatWasDoubleClicked)
 {
-    add(QStringLiteral("Alder"), QStringLiteral("1"));
-    add(QStringLiteral("Birch"), QStringLiteral("2"));
-    const int alder = idOf(QStringLiteral("Alder")), birch = idOf(QStringLiteral("Birch"));
-    doubleClick(QStringLiteral("Alder"));
-    w->grdCustomerProfileList->selectRowAt(rowNamed(QStringLiteral("Birch")));
-    type(QStringLiteral("x', Markup = 99 WHERE 1=1 --"), QStringLiteral("4"), QStringLiteral("8"));
+    add("Alder", "1");
+    add("Birch", "2");
+    const int alder = idOf("Alder"), birch = idOf("Birch");
+    doubleClick("Alder");
+    w->grdCustomerProfileList->selectRowAt(rowNamed("Birch"));
+    type("x', Markup = 99 WHERE 1=1 --", "4", "8");
     w->cmdAddWallSystem->click();
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(idOf(QStringLiteral("x`, Markup = 99 WHERE 1=1 --")), alder);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = %1").arg(alder)).toText(), "4");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = %1").arg(birch)).toText(), "2");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = 1")).toText(), "10");
-    EXPECT_EQ(idOf(QStringLiteral("Birch")), birch);
-    EXPECT_EQ(count(QStringLiteral("Customer_ProfileID")), 3);
+    EXPECT_EQ(idOf("x`, Markup = 99 WHERE 1=1 --"), alder);
+    EXPECT_EQ(charges(alder) + ' ' + charges(birch) + ' ' + charges(1), "4/8 2/0 10/95");
+    EXPECT_EQ(idOf("Birch"), birch);
+    EXPECT_EQ(count("Customer_ProfileID"), 3);
 }
 
-TEST_F(ProfileManagerTest, AnEditedNameMustStayUniqueAndMayNotBecomeDefault)
+TEST_F(ProfileManagerTest, NamesMustBeUniqueWithoutCaseAndNeverDefaultOnAddAndOnEdit)
 {
-    add(QStringLiteral("Alder"));
-    add(QStringLiteral("Birch"));
-    doubleClick(QStringLiteral("Alder"));
-    type(QStringLiteral("BIRCH"), QStringLiteral("3"));
-    w->cmdAddWallSystem->click();
-    EXPECT_EQ(texts(), QStringList{kExists});
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Save Changes");
-    EXPECT_EQ(boxes(), QStringList({"BIRCH", "3", ""}));
-    // A change of case of its own name is no clash.
-    type(QStringLiteral("ALDER"));
-    w->cmdAddWallSystem->click();
-    EXPECT_EQ(w->messages.size(), 1u);
-    EXPECT_NE(idOf(QStringLiteral("ALDER")), 0);
-
-    doubleClick(QStringLiteral("ALDER"));
-    type(QStringLiteral("Default"));
-    w->cmdAddWallSystem->click();
-    EXPECT_EQ(w->messages.back().text, kNameRefused);
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Add ->>");
-    EXPECT_EQ(boxes(), QStringList({"", "", ""}));
-    EXPECT_EQ(count(QStringLiteral("Customer_ProfileID"), QStringLiteral("CustomerProfileName = 'Default'")), 1);
+    add("Alder");
+    add("Birch");
+    const int alder = idOf("Alder");
+    const auto before = profileCounts();
+    const struct { const char* edited; const char* name; QStringList messages, boxes; const char* mode; } cases[] = {
+        // Empty, or blanks only: nothing written, the boxes emptied.
+        {nullptr, "", {}, kEmpty, "Add ->>"},
+        {nullptr, "   ", {}, kEmpty, "Add ->>"},
+        // "Default" itself: refused, the boxes emptied; another spelling of a present name: the boxes kept.
+        {nullptr, "Default", {kNameRefused}, kEmpty, "Add ->>"},
+        {nullptr, "default", {kExists}, {"default", "3", ""}, "Add ->>"},
+        {"Alder", "BIRCH", {kExists}, {"BIRCH", "3", ""}, "Save Changes"},
+        // A change of case of its own name is no clash.
+        {"Alder", "ALDER", {}, kEmpty, "Add ->>"},
+        {"ALDER", "Default", {kNameRefused}, kEmpty, "Add ->>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w->messages.clear();
+        if (c.edited)
+            doubleClick(c.edited);
+        add(c.name, "3");
+        EXPECT_EQ(texts(), c.messages);
+        for (const Message& m : w->messages)
+            EXPECT_EQ(m.title, "Information");
+        EXPECT_EQ(boxes(), c.boxes);
+        EXPECT_EQ(mode(), c.mode);
+    }
+    EXPECT_EQ(profileCounts(), before);
+    EXPECT_EQ(idOf("ALDER"), alder);
+    EXPECT_EQ(count("Customer_ProfileID", "CustomerProfileName = 'Default'"), 1);
 }
 
-TEST_F(ProfileManagerTest, TheDefaultRowCanBeNeitherLoadedNorRemoved)
+TEST_F(ProfileManagerTest, TheDefaultRowCanBeNeitherLoadedNorRemovedAnotherIsRemovedWhole)
 {
-    add(QStringLiteral("Alder"));
-    doubleClick(QStringLiteral("Alder"));
-    doubleClick(QStringLiteral("Default"));
+    add("O'Hara");
+    const int id = idOf("O`Hara");
+    doubleClick("O'Hara");
+    doubleClick("Default");
     EXPECT_EQ(texts(), QStringList{kRowRefused});
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Save Changes");
-    EXPECT_EQ(w->editedProfileID(), idOf(QStringLiteral("Alder")));
-    w->grdCustomerProfileList->selectRowAt(rowNamed(QStringLiteral("Default")));
+    EXPECT_EQ(mode(), "Save Changes");
+    EXPECT_EQ(w->editedProfileID(), id);
+    w->grdCustomerProfileList->selectRowAt(rowNamed("Default"));
     w->cmdRemoveProfile->click();
     EXPECT_EQ(texts(), QStringList({kRowRefused, kRowRefused}));
     EXPECT_EQ(rowsOf(1), 4);
-}
 
-TEST_F(ProfileManagerTest, RemoveAsksAndTakesEveryRowOfTheProfile)
-{
-    add(QStringLiteral("O'Hara"));
-    const int id = idOf(QStringLiteral("O`Hara"));
-    doubleClick(QStringLiteral("O'Hara"));
+    w->messages.clear();
+    doubleClick("O'Hara");
     w->cmdRemoveProfile->click();  // answered No
     ASSERT_EQ(w->messages.size(), 1u);
     EXPECT_EQ(w->messages[0].text, "Are you sure you would like to Delete O'Hara from the list?");
     EXPECT_EQ(w->messages[0].title, "Confirm Delete");
     EXPECT_EQ(w->messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(rowsOf(id), 4);
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Save Changes");
+    EXPECT_EQ(mode(), "Save Changes");
     EXPECT_EQ(boxes(), QStringList({"O'Hara", "0", "0"}));
 
     w->answers.push_back(MsgResult::Yes);
     w->cmdRemoveProfile->click();
     EXPECT_EQ(rowsOf(id), 0);
     EXPECT_EQ(w->grdCustomerProfileList->rows(), 1);
-    EXPECT_EQ(w->cmdAddWallSystem->text(), "Add ->>");
-    EXPECT_EQ(boxes(), QStringList({"", "", ""}));
+    EXPECT_EQ(mode(), "Add ->>");
+    EXPECT_EQ(boxes(), kEmpty);
 }
 
 TEST_F(ProfileManagerTest, AFailedAddIsShownAndChangesNothing)
 {
     const auto before = profileCounts();
-    exec(QStringLiteral("CREATE TRIGGER stop_add BEFORE INSERT ON Product_Pricing BEGIN SELECT RAISE(ABORT, 'full'); END"));
-    add(QStringLiteral("Alder"), QStringLiteral("3"));
+    exec("CREATE TRIGGER stop_add BEFORE INSERT ON Product_Pricing BEGIN SELECT RAISE(ABORT, 'full'); END");
+    add("Alder", "3");
     ASSERT_EQ(w->messages.size(), 1u);
     EXPECT_TRUE(w->messages[0].text.startsWith("Error ")) << w->messages[0].text.toStdString();
     EXPECT_TRUE(w->messages[0].text.contains("full"));

@@ -10,6 +10,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
+#include "tests/qstring_print.h"
 #include "tests/test_support.h"
 #include "ui/profiles/frmDorvPreferences.h"
 
@@ -97,7 +98,7 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
-        projectList = std::make_unique<DataCombo>(QStringList{QStringLiteral("ProfileID"), QStringLiteral("Name")}, 1);
+        projectList = std::make_unique<DataCombo>(QStringList{"ProfileID", "Name"}, 1);
         open();
     }
     void TearDown() override
@@ -116,38 +117,41 @@ protected:
     {
         exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName, Markup, DeliveryCharge) "
                             "VALUES (%1, %2, 0, 0)").arg(id).arg(dv::sqlQuote(name)));
-        exec(QStringLiteral("INSERT INTO Customer_Profiles SELECT * FROM Customer_Profiles WHERE CustomerProfileID = 1"));
+        exec("INSERT INTO Customer_Profiles SELECT * FROM Customer_Profiles WHERE CustomerProfileID = 1");
         exec(QStringLiteral("UPDATE Customer_Profiles SET CustomerProfileID = %1, %2 WHERE rowid = last_insert_rowid()")
                  .arg(id).arg(set));
     }
-    QString profileField(const QString& field, int id = 1)
-    {
-        return scalar(QStringLiteral("SELECT %1 FROM Customer_Profiles WHERE CustomerProfileID = %2").arg(field).arg(id))
-            .toText();
-    }
-    QString profileRow(int id = 1)
+    // The stored settings fields of a profile, joined by "|".
+    QString stored(const char* fields, int id = 1)
     {
         dv::Recordset rs = dv::DbConnection.query(
-            QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = %1").arg(id));
+            QStringLiteral("SELECT %1 FROM Customer_Profiles WHERE CustomerProfileID = %2").arg(QLatin1String(fields)).arg(id));
         QStringList f;
         for (int i = 0; i < rs.fieldCount(); ++i)
             f << rs.field(i).toText();
-        return f.join(QLatin1Char('|'));
+        return f.join('|');
     }
     QString roofLoads(int id)
     {
         return scalar(QStringLiteral("SELECT RoofLL || '/' || RoofDL FROM Roof_Loading WHERE ID = %1").arg(id)).toText();
+    }
+    double makerCost(const char* field, int id)
+    {
+        return scalar(QStringLiteral("SELECT %1 FROM Window_Manufacturer WHERE ID = %2").arg(QLatin1String(field)).arg(id))
+            .toDouble();
     }
     void type(QLineEdit* box, const QString& text)
     {
         box->clear();
         QTest::keyClicks(box, text);
     }
-    QStringList titles()
+    QStringList titles() { return collect(&Message::title); }
+    QStringList texts() { return collect(&Message::text); }
+    QStringList collect(QString Message::*part)
     {
         QStringList t;
         for (const Message& m : w->messages)
-            t << m.title;
+            t << m.*part;
         return t;
     }
 
@@ -159,50 +163,40 @@ protected:
 
 TEST_F(PreferencesTest, LoadsDefaultWithItsValuesOnTheDeliveredData)
 {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Dorvane [Manage Customer Profiles]"));
     EXPECT_TRUE(w->cmdSaveProfile->isHidden());
     EXPECT_FALSE(w->cmdProfileManager->isHidden());
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
     EXPECT_EQ(w->shownProfileID(), 1);
-    ASSERT_EQ(projectList->rows(), 1);
-    EXPECT_EQ(projectList->rowValue(0, 1), QStringLiteral("Default"));
     EXPECT_EQ(w->gridFilled, 1);
-
+    EXPECT_EQ(w->CurrentMfrID, 1);
+    EXPECT_EQ(w->RoofLoadingChanged, 0);
+    EXPECT_FALSE(w->MaterialsChanged);
+    ASSERT_EQ(projectList->rows(), 1);
+    ASSERT_EQ(w->cboWindSpeed->rows(), 4);
+    // One product per group: blocking from the stud and framing groups.
+    ASSERT_EQ(w->cboBlockingProducts->rows(), 2);
     for (QCheckBox* c : {w->chkCripples, w->chkBlocking, w->chkPlates, w->chkTrimmers, w->chkSheathing, w->chk12oc,
                          w->chk16oc, w->chk24oc})
         EXPECT_TRUE(c->isChecked()) << c->objectName().toStdString();
     EXPECT_TRUE(w->cboBlockingProducts->isEnabled());
-    EXPECT_EQ(w->cboCrippleProducts->text(), QStringLiteral("SPF No.2 Stud"));
-    EXPECT_EQ(w->cboPlateProducts->text(), QStringLiteral("LSL Framing"));
-    EXPECT_EQ(w->cboPlateProducts->columnValue(0), QStringLiteral("10"));
-    EXPECT_EQ(w->cboSheathingProducts->text(), QStringLiteral("4'x8' OSB Sheathing"));
-    EXPECT_EQ(w->cboWindSpeed->text(), QStringLiteral("90 mph"));
-    EXPECT_EQ(w->cboWindSpeed->rows(), 4);
-    EXPECT_EQ(w->cboWindSpeed->rowValue(2, 1), QStringLiteral("110 mph (hp)"));
-    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("45"));
-    EXPECT_EQ(w->txt2x8Labor->text(), QStringLiteral("0.75"));
-    EXPECT_EQ(w->cboWindowMfrName->text(), QStringLiteral("Brightwater Windows"));
-    EXPECT_EQ(w->CurrentMfrID, 1);
-    EXPECT_EQ(w->txt2x10Materials->text(), QStringLiteral("150"));
     EXPECT_TRUE(w->optJambXMethod2->isChecked());
-    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Missouri (30/15)"));
-    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("30"));
-    EXPECT_EQ(w->txtRoofDL->text(), QStringLiteral("15"));
-    EXPECT_EQ(w->cboRoofLoading->rowValue(0, 1), QStringLiteral("Alabama (20/10)"));
-    EXPECT_EQ(w->cboWindowMfrName->rowValue(3, 1), QStringLiteral("Tamarack Door and Window"));
-    // One product per group: blocking from the stud and framing groups.
-    ASSERT_EQ(w->cboBlockingProducts->rows(), 2);
-    EXPECT_EQ(w->cboBlockingProducts->rowValue(1, 0), QStringLiteral("10"));
-    EXPECT_EQ(w->RoofLoadingChanged, 0);
-    EXPECT_FALSE(w->MaterialsChanged);
+    EXPECT_EQ((QStringList{w->cboCustomerProfile->text(), projectList->rowValue(0, 1), w->cboCrippleProducts->text(),
+                           w->cboPlateProducts->text(), w->cboPlateProducts->columnValue(0),
+                           w->cboBlockingProducts->rowValue(1, 0), w->cboSheathingProducts->text(),
+                           w->cboWindSpeed->text(), w->cboWindSpeed->rowValue(2, 1), w->txtLaborRate->text(),
+                           w->txt2x8Labor->text(), w->cboWindowMfrName->text(), w->cboWindowMfrName->rowValue(3, 1),
+                           w->txt2x10Materials->text(), w->cboRoofLoading->text(), w->cboRoofLoading->rowValue(0, 1),
+                           w->txtRoofLL->text(), w->txtRoofDL->text()}),
+              (QStringList{"Default", "Default", "SPF No.2 Stud", "LSL Framing", "10", "10", "4'x8' OSB Sheathing",
+                           "90 mph", "110 mph (hp)", "45", "0.75", "Brightwater Windows", "Tamarack Door and Window",
+                           "150", "Missouri (30/15)", "Alabama (20/10)", "30", "15"}));
 }
 
 TEST_F(PreferencesTest, MemberListsShowTheFirstProductOfEachGroupInTheOrderTheGroupsAreMet)
 {
-    exec(QStringLiteral("UPDATE Products SET UseForBlocking = -1 WHERE ProductID IN (4, 13)"));
-    exec(QStringLiteral("UPDATE Products SET ProductGroupID = 12 WHERE ProductID = 1"));
-    exec(QStringLiteral("UPDATE Products SET UseForSheathing = 0"));
+    exec("UPDATE Products SET UseForBlocking = -1 WHERE ProductID IN (4, 13)");
+    exec("UPDATE Products SET ProductGroupID = 12 WHERE ProductID = 1");
+    exec("UPDATE Products SET UseForSheathing = 0");
     open();
     QStringList ids;
     for (int r = 0; r < w->cboBlockingProducts->rows(); ++r)
@@ -214,7 +208,7 @@ TEST_F(PreferencesTest, MemberListsShowTheFirstProductOfEachGroupInTheOrderTheGr
 
 TEST_F(PreferencesTest, IncludeBoxesEnableTheirProductsAndSelectAllSetsTheSpacings)
 {
-    exec(QStringLiteral("UPDATE Customer_Profiles SET IncludeBlocking = 0, IncludeSheathing = -1, Spacing16oc = 0"));
+    exec("UPDATE Customer_Profiles SET IncludeBlocking = 0, IncludeSheathing = -1, Spacing16oc = 0");
     open();
     EXPECT_FALSE(w->cboBlockingProducts->isEnabled());
     EXPECT_FALSE(w->chkSheathing->isChecked());  // only 1 includes a member
@@ -229,87 +223,74 @@ TEST_F(PreferencesTest, IncludeBoxesEnableTheirProductsAndSelectAllSetsTheSpacin
     w->chk16oc->click();
     EXPECT_TRUE(w->chkSelectAll->isChecked());
     w->SaveProfileSettings(1);
-    EXPECT_EQ(profileField(QStringLiteral("IncludeCripples")), QStringLiteral("0"));
-    EXPECT_EQ(profileField(QStringLiteral("IncludeBlocking")), QStringLiteral("1"));
-    EXPECT_EQ(profileField(QStringLiteral("IncludeSheathing")), QStringLiteral("0"));
-    EXPECT_EQ(profileField(QStringLiteral("Spacing16oc")), QStringLiteral("0"));
-    EXPECT_EQ(profileField(QStringLiteral("Spacing24oc")), QStringLiteral("1"));
+    EXPECT_EQ(stored("IncludeCripples, IncludeBlocking, IncludeSheathing, Spacing16oc, Spacing24oc"), "0|1|0|0|1");
 }
 
 TEST_F(PreferencesTest, SwitchingAsksOnlyWhenLeavingAnotherProfileAndSavesItOnYes)
 {
-    addProfile(2, QStringLiteral("Builder"),
-               QStringLiteral("WindSpeed = 110, JambMethod = 0, IncludeBlocking = 0, LaborRate = 30, MfrID = 2, "
-                              "MfrName = 'Kestrel Window Works', RoofLoadingID = 5"));
+    addProfile(2, "Builder", "WindSpeed = 110, JambMethod = 0, IncludeBlocking = 0, LaborRate = 30, MfrID = 2, "
+                             "MfrName = 'Kestrel Window Works', RoofLoadingID = 5");
     w->FillCustomerProfileLists();
-    type(w->txtLaborRate, QStringLiteral("99"));
-    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+    type(w->txtLaborRate, "99");
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
     EXPECT_TRUE(w->messages.empty());  // edits of "Default" are not offered
-    EXPECT_EQ(profileField(QStringLiteral("LaborRate")), QStringLiteral("45"));
+    EXPECT_EQ(stored("LaborRate"), "45");
     EXPECT_EQ(w->shownProfileID(), 2);
-    EXPECT_EQ(w->cboWindSpeed->text(), QStringLiteral("110 mph"));
-    EXPECT_EQ(w->cboWindSpeed->columnValue(0), QStringLiteral("110"));
+    EXPECT_EQ(w->gridFilled, 2);
     EXPECT_TRUE(w->optJambXMethod2->isChecked());
     EXPECT_FALSE(w->cboBlockingProducts->isEnabled());
-    EXPECT_EQ(w->txt2x8Materials->text(), QStringLiteral("105"));
-    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Georgia (20/15)"));
-    EXPECT_EQ(w->gridFilled, 2);
+    EXPECT_EQ((QStringList{w->cboWindSpeed->text(), w->cboWindSpeed->columnValue(0), w->txt2x8Materials->text(),
+                           w->cboRoofLoading->text()}),
+              (QStringList{"110 mph", "110", "105", "Georgia (20/15)"}));
 
-    struct Case {
-        MsgResult answer;
-        const char* typed;
-        const char* stored;
-    } cases[] = {{MsgResult::Yes, "33", "33"}, {MsgResult::No, "44", "33"}};
-    for (const Case& c : cases) {
+    const struct { MsgResult answer; const char* typed; const char* stored; } cases[] = {
+        {MsgResult::Yes, "33", "33"}, {MsgResult::No, "44", "33"}};
+    for (const auto& c : cases) {
         w->messages.clear();
-        type(w->txtLaborRate, QString::fromLatin1(c.typed));
+        type(w->txtLaborRate, c.typed);
         w->answers = {c.answer};
-        ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Default")));
-        ASSERT_EQ(titles(), QStringList{QStringLiteral("Confirm Changes")});
-        EXPECT_EQ(profileField(QStringLiteral("LaborRate"), 2), QLatin1String(c.stored));
-        EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("45"));
-        ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+        ASSERT_TRUE(pick(w->cboCustomerProfile, "Default"));
+        ASSERT_EQ(titles(), QStringList{"Confirm Changes"});
+        EXPECT_EQ(stored("LaborRate", 2), c.stored);
+        EXPECT_EQ(w->txtLaborRate->text(), "45");
+        ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
     }
     // Picking the shown profile again asks nothing and reloads it.
-    EXPECT_EQ(profileField(QStringLiteral("JambMethod"), 2), QStringLiteral("2"));
+    EXPECT_EQ(stored("JambMethod", 2), "2");
     w->messages.clear();
-    type(w->txtLaborRate, QStringLiteral("77"));
-    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Builder")));
+    type(w->txtLaborRate, "77");
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("33"));
+    EXPECT_EQ(w->txtLaborRate->text(), "33");
 }
 
-TEST_F(PreferencesTest, AProfileThatCannotBeLoadedPutsTheComboBackAndKeepsTheControls)
+TEST_F(PreferencesTest, AProfileWithoutSettingsCannotBeLoadedNorSaved)
 {
-    exec(QStringLiteral("INSERT INTO Customer_ProfileID (ID, CustomerProfileName) VALUES (3, 'No settings')"));
+    exec("INSERT INTO Customer_ProfileID (ID, CustomerProfileName) VALUES (3, 'No settings')");
     w->FillCustomerProfileLists();
-    type(w->txtLaborRate, QStringLiteral("12"));
-    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("No settings")));
+    type(w->txtLaborRate, "12");
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "No settings"));
+    // The combo is put back and the controls kept.
     ASSERT_EQ(w->messages.size(), 1u);
-    EXPECT_TRUE(w->messages[0].text.startsWith(QStringLiteral("Error 3021")));
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
-    EXPECT_EQ(w->cboCustomerProfile->columnValue(0), QStringLiteral("1"));
-    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("12"));
-}
-
-TEST_F(PreferencesTest, ASaveThatChangesNoRowIsAnError)
-{
+    EXPECT_TRUE(w->messages[0].text.startsWith("Error 3021"));
+    EXPECT_EQ(w->cboCustomerProfile->text() + '/' + w->cboCustomerProfile->columnValue(0), "Default/1");
+    EXPECT_EQ(w->txtLaborRate->text(), "12");
+    // A save that changes no row is an error.
     EXPECT_THROW(w->SaveProfileSettings(3), dv::AppError);
-    EXPECT_EQ(count(QStringLiteral("Customer_Profiles")), 1);
+    EXPECT_EQ(count("Customer_Profiles"), 1);
 }
 
 TEST_F(PreferencesTest, CloseYesSavesTheShownProfileAndEmptiesTheComparisonNoChangesNothing)
 {
     for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
-        view.comparisonRows = {{QStringLiteral("1"), QStringLiteral("Wall")}};
-        type(w->txtLaborRate, QStringLiteral("50"));
-        exec(QStringLiteral("UPDATE Customer_Profiles SET ZoneCornerFactor = 4"));
+        view.comparisonRows = {{"1", "Wall"}};
+        type(w->txtLaborRate, "50");
+        exec("UPDATE Customer_Profiles SET ZoneCornerFactor = 4");
         w->answers = {answer};
         w->close();
-        ASSERT_EQ(titles(), QStringList{QStringLiteral("Confirm Close")});
+        ASSERT_EQ(titles(), QStringList{"Confirm Close"});
         const bool yes = answer == MsgResult::Yes;
-        EXPECT_EQ(profileField(QStringLiteral("LaborRate")), yes ? QStringLiteral("50") : QStringLiteral("45"));
-        EXPECT_EQ(profileField(QStringLiteral("ZoneCornerFactor")), yes ? QStringLiteral("0") : QStringLiteral("4"));
+        EXPECT_EQ(stored("LaborRate, ZoneCornerFactor"), yes ? "50|0" : "45|4");
         EXPECT_EQ(view.comparisonRowCount(), yes ? 0 : 1);
         open();
     }
@@ -317,51 +298,43 @@ TEST_F(PreferencesTest, CloseYesSavesTheShownProfileAndEmptiesTheComparisonNoCha
 
 TEST_F(PreferencesTest, RefusedNumbersShowTheirMessagesInOrderAndAreNeverStored)
 {
-    const QString before = profileRow();
+    const QString before = stored("*");
     w->RoofLoadingChanged = 1;
-    w->txtRoofLL->setText(QStringLiteral("1.2.3"));
-    w->txtRoofDL->setText(QString());
-    w->txtLaborRate->setText(QStringLiteral("."));
-    w->txt2x6Labor->setText(QString());  // no time: allowed
-    w->txt2x8Labor->setText(QStringLiteral("12.5.1"));
-    w->txt2x10Labor->setText(QStringLiteral("12.5"));
-    w->txt2x8Materials->setText(QStringLiteral("99999999999999999"));  // beyond the money range
-    w->txt2x10Materials->setText(QString());
+    w->txtRoofLL->setText("1.2.3");
+    w->txtRoofDL->setText("");
+    w->txtLaborRate->setText(".");
+    w->txt2x6Labor->setText("");  // no time: allowed
+    w->txt2x8Labor->setText("12.5.1");
+    w->txt2x10Labor->setText("12.5");
+    w->txt2x8Materials->setText("99999999999999999");  // beyond the money range
+    w->txt2x10Materials->setText("");
     w->SaveProfileSettings(1);
-    QStringList texts;
-    for (const Message& m : w->messages) {
-        texts << m.text;
-        EXPECT_EQ(m.title, QStringLiteral("Improper Input Format"));
-    }
-    EXPECT_EQ(texts, (QStringList{formatMessage("Roof Snow Load (psf)"), formatMessage("Roof Dead Load (psf)"),
+    EXPECT_EQ(titles(), QStringList(6, "Improper Input Format"));
+    EXPECT_EQ(texts(), (QStringList{formatMessage("Roof Snow Load (psf)"), formatMessage("Roof Dead Load (psf)"),
                                   formatMessage("Labor ($/Per Hour)"), formatMessage("Time (Hr/Opening) - 2x8 Wall"),
                                   formatMessage("Materials ($ Adder) - 2x8 Wall"),
                                   formatMessage("Materials ($ Adder) - 2x10 Wall")}));
-    EXPECT_EQ(profileRow(), before);
-    EXPECT_EQ(roofLoads(1), QStringLiteral("30.0/15.0"));
+    EXPECT_EQ(stored("*"), before);
+    EXPECT_EQ(roofLoads(1), "30.0/15.0");
     EXPECT_EQ(w->RoofLoadingChanged, 1);
-    EXPECT_EQ(w->txt2x8Labor->text(), QStringLiteral("12.5.1"));  // left as typed
+    EXPECT_EQ(w->txt2x8Labor->text(), "12.5.1");  // left as typed
 }
 
 TEST_F(PreferencesTest, LeavingABoxWarnsOfASecondPointAndCutsLongText)
 {
-    struct Case {
-        const char* text;
-        bool warned;
-    } cases[] = {{"1.2.5", true}, {"12.5", false}, {"", false}};
-    for (const Case& c : cases) {
+    const struct { QLineEdit* box; const char* text; QStringList warned; } cases[] = {
+        {w->txtLaborRate, "1.2.5", {formatMessage("Labor ($/Per Hour)")}},
+        {w->txtLaborRate, "12.5", {}},
+        {w->txtLaborRate, "", {}},
+        {w->txt2x6Materials, "1.2.5", {formatMessage("Materials ($ Adder) - 2x6 Wall")}}};
+    for (const auto& c : cases) {
         w->messages.clear();
-        w->txtLaborRate->setText(QString::fromLatin1(c.text));
-        leave(w->txtLaborRate);
-        EXPECT_EQ(w->messages.size(), c.warned ? 1u : 0u) << c.text;
-        EXPECT_EQ(w->txtLaborRate->text(), QString::fromLatin1(c.text));
+        c.box->setText(c.text);
+        leave(c.box);
+        EXPECT_EQ(texts(), c.warned) << c.text;
+        EXPECT_EQ(c.box->text(), c.text);
     }
-    EXPECT_EQ(w->messages.size(), 0u);
-    w->txt2x6Materials->setText(QStringLiteral("1.2.5"));
-    leave(w->txt2x6Materials);
-    ASSERT_EQ(w->messages.size(), 1u);
-    EXPECT_EQ(w->messages[0].text, formatMessage("Materials ($ Adder) - 2x6 Wall"));
-    w->txtNewMfrName->setText(QString(300, QLatin1Char('x')));
+    w->txtNewMfrName->setText(QString(300, 'x'));
     leave(w->txtNewMfrName);
     EXPECT_EQ(w->txtNewMfrName->text().size(), 255);
 }
@@ -369,163 +342,153 @@ TEST_F(PreferencesTest, LeavingABoxWarnsOfASecondPointAndCutsLongText)
 TEST_F(PreferencesTest, EveryEditOfALoadOrCostBoxMarksItTypedPastedOrDeleted)
 {
     QTest::keyClick(w->txtRoofLL, Qt::Key_A);
-    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("30"));
+    EXPECT_EQ(w->txtRoofLL->text(), "30");
     EXPECT_EQ(w->RoofLoadingChanged, 1);
 
     QTest::keyClick(w->txt2x6Materials, Qt::Key_End);
     EXPECT_FALSE(w->MaterialsChanged);
     QTest::keyClick(w->txt2x6Materials, Qt::Key_Home);
     QTest::keyClick(w->txt2x6Materials, Qt::Key_Delete);
-    EXPECT_EQ(w->txt2x6Materials->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->txt2x6Materials->text(), "0");
     EXPECT_TRUE(w->MaterialsChanged);
     w->MaterialsChanged = false;
-    QGuiApplication::clipboard()->setText(QStringLiteral("7a.5"));
+    QGuiApplication::clipboard()->setText("7a.5");
     QTest::keySequence(w->txt2x8Materials, QKeySequence::Paste);
     EXPECT_TRUE(w->MaterialsChanged);
-    EXPECT_TRUE(w->txt2x8Materials->text().contains(QStringLiteral("7.5")));
+    EXPECT_TRUE(w->txt2x8Materials->text().contains("7.5"));
 }
 
 TEST_F(PreferencesTest, RoofLoadsAreWrittenOnlyAfterAnEditAndToTheChosenState)
 {
-    ASSERT_TRUE(pick(w->cboRoofLoading, QStringLiteral("Texas (20/15)")));
-    EXPECT_EQ(w->txtRoofLL->text(), QStringLiteral("20"));
+    ASSERT_TRUE(pick(w->cboRoofLoading, "Texas (20/15)"));
+    EXPECT_EQ(w->txtRoofLL->text(), "20");
     EXPECT_EQ(w->RoofLoadingChanged, 0);
     w->SaveProfileSettings(1);
-    EXPECT_EQ(profileField(QStringLiteral("RoofLoadingID")), QStringLiteral("6"));
-    EXPECT_EQ(roofLoads(6), QStringLiteral("20.0/15.0"));
+    EXPECT_EQ(stored("RoofLoadingID"), "6");
+    EXPECT_EQ(roofLoads(6), "20.0/15.0");
 
-    view.comparisonRows = {{QStringLiteral("1")}};
-    type(w->txtRoofLL, QStringLiteral("25.5"));
+    view.comparisonRows = {{"1"}};
+    type(w->txtRoofLL, "25.5");
     EXPECT_EQ(w->RoofLoadingChanged, 1);
     w->SaveProfileSettings(1);
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(roofLoads(6), QStringLiteral("25.5/15.0"));
-    EXPECT_EQ(roofLoads(1), QStringLiteral("30.0/15.0"));
+    EXPECT_EQ(roofLoads(6) + ' ' + roofLoads(1), "25.5/15.0 30.0/15.0");
     EXPECT_EQ(w->RoofLoadingChanged, 0);
     EXPECT_EQ(view.comparisonRowCount(), 0);
 }
 
 TEST_F(PreferencesTest, ALoadingOrProductThatIsGoneClearsItsControlAndTheSaveKeepsTheStoredValue)
 {
-    exec(QStringLiteral("UPDATE Customer_Profiles SET RoofLoadingID = 99, CrippleProductID = 98, MfrID = 97"));
+    exec("UPDATE Customer_Profiles SET RoofLoadingID = 99, CrippleProductID = 98, MfrID = 97");
     open();
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(w->cboRoofLoading->text(), QString());
-    EXPECT_EQ(w->txtRoofLL->text(), QString());
-    EXPECT_EQ(w->cboCrippleProducts->columnValue(0), QString());
-    EXPECT_EQ(w->cboWindowMfrName->text(), QString());
+    EXPECT_EQ((QStringList{w->cboRoofLoading->text(), w->txtRoofLL->text(), w->cboCrippleProducts->columnValue(0),
+                           w->cboWindowMfrName->text()}),
+              (QStringList{"", "", "", ""}));
     EXPECT_EQ(w->CurrentMfrID, 0);
     w->SaveProfileSettings(1);
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(profileField(QStringLiteral("RoofLoadingID")), QStringLiteral("99"));
-    EXPECT_EQ(profileField(QStringLiteral("CrippleProductID")), QStringLiteral("98"));
-    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QStringLiteral("97"));
-    EXPECT_EQ(profileField(QStringLiteral("Jamb2x6M")), QStringLiteral("50"));
+    EXPECT_EQ(stored("RoofLoadingID, CrippleProductID, MfrID, Jamb2x6M"), "99|98|97|50");
 }
 
 TEST_F(PreferencesTest, AMakerWithAnApostropheIsAddedListedAndSavedWithTheProfile)
 {
-    w->txtNewMfrName->setText(QStringLiteral("  O'Hara Windows "));
+    w->txtNewMfrName->setText("  O'Hara Windows ");
     w->cmdAddMfrName->click();
-    EXPECT_EQ(w->txtNewMfrName->text(), QString());
-    const int id = scalar(QStringLiteral("SELECT MAX(ID) FROM Window_Manufacturer")).toInt32();
+    EXPECT_EQ(w->txtNewMfrName->text(), "");
+    const int id = scalar("SELECT MAX(ID) FROM Window_Manufacturer").toInt32();
     EXPECT_EQ(scalar(QStringLiteral("SELECT MfrName || '/' || Material2x6 || '/' || Material2x8 || '/' || Material2x10 "
                                     "FROM Window_Manufacturer WHERE ID = %1").arg(id)).toText(),
-              QStringLiteral("O`Hara Windows/50/100/150"));
-    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("O'Hara Windows")));
+              "O`Hara Windows/50/100/150");
+    ASSERT_TRUE(pick(w->cboWindowMfrName, "O'Hara Windows"));
     EXPECT_EQ(w->CurrentMfrID, id);
-    EXPECT_EQ(w->txt2x10Materials->text(), QStringLiteral("150"));
+    EXPECT_EQ(w->txt2x10Materials->text(), "150");
     w->SaveProfileSettings(1);
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(profileField(QStringLiteral("MfrName")), QStringLiteral("O`Hara Windows"));
-    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QString::number(id));
+    EXPECT_EQ(stored("MfrName, MfrID"), "O`Hara Windows|" + QString::number(id));
     // A blank name adds nothing.
-    w->txtNewMfrName->setText(QStringLiteral("   "));
+    w->txtNewMfrName->setText("   ");
     w->cmdAddMfrName->click();
-    EXPECT_EQ(count(QStringLiteral("Window_Manufacturer")), 5);
+    EXPECT_EQ(count("Window_Manufacturer"), 5);
 }
 
 TEST_F(PreferencesTest, EditedCostsAreOfferedOnATabChangeAMakerPickASwitchAndTheClose)
 {
-    type(w->txt2x8Materials, QStringLiteral("120"));
+    type(w->txt2x8Materials, "120");
     w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage);
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 100.0);
+    EXPECT_EQ(titles(), QStringList{"Confirm Save"});
+    EXPECT_EQ(makerCost("Material2x8", 1), 100.0);
     w->answers = {MsgResult::Yes};
     w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage);
     EXPECT_EQ(w->messages.size(), 2u);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 120.0);
+    EXPECT_EQ(makerCost("Material2x8", 1), 120.0);
     EXPECT_FALSE(w->MaterialsChanged);
-    EXPECT_EQ(w->cboWindowMfrName->rowValue(0, 3), QStringLiteral("120"));
+    EXPECT_EQ(w->cboWindowMfrName->rowValue(0, 3), "120");
 
     // Another maker: the old maker's costs are offered first.
     w->messages.clear();
-    type(w->txt2x6Materials, QStringLiteral("51"));
+    type(w->txt2x6Materials, "51");
     w->answers = {MsgResult::Yes};
-    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("Northfield Glazing")));
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x6 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 51.0);
-    EXPECT_EQ(w->txt2x6Materials->text(), QStringLiteral("45"));
+    ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing"));
+    EXPECT_EQ(titles(), QStringList{"Confirm Save"});
+    EXPECT_EQ(makerCost("Material2x6", 1), 51.0);
+    EXPECT_EQ(w->txt2x6Materials->text(), "45");
     w->messages.clear();
-    ASSERT_TRUE(pick(w->cboWindowMfrName, QStringLiteral("Northfield Glazing")));
+    ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing"));
     EXPECT_TRUE(w->messages.empty());
 
     // The close offers them before it saves the profile.
-    type(w->txt2x10Materials, QStringLiteral("141"));
+    type(w->txt2x10Materials, "141");
     w->answers = {MsgResult::Yes, MsgResult::Yes};
     w->close();
-    EXPECT_EQ(titles(), (QStringList{QStringLiteral("Confirm Close"), QStringLiteral("Confirm Save")}));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x10 FROM Window_Manufacturer WHERE ID = 3")).toDouble(), 141.0);
-    EXPECT_EQ(profileField(QStringLiteral("MfrID")), QStringLiteral("3"));
-    EXPECT_EQ(profileField(QStringLiteral("Jamb2x10M")), QStringLiteral("141"));
+    EXPECT_EQ(titles(), (QStringList{"Confirm Close", "Confirm Save"}));
+    EXPECT_EQ(makerCost("Material2x10", 3), 141.0);
+    EXPECT_EQ(stored("MfrID, Jamb2x10M"), "3|141");
 }
 
-TEST_F(PreferencesTest, TheProfileManagerButtonRefillsBothListsAndTheGridSeamsAreCalled)
+TEST_F(PreferencesTest, TheManagerRefillsBothListsAndTheShownProfileFollowsItsRenameOrRemoval)
 {
-    w->duringManager = [this] { addProfile(2, QStringLiteral("New"), QStringLiteral("WindSpeed = 100")); };
+    int id = 0;
+    w->duringManager = [&id] { id = dv::AddProfile("Smith", 0, dv::Money()); };
     w->cmdProfileManager->click();
     EXPECT_EQ(w->managerOpened, 1);
     EXPECT_EQ(w->cboCustomerProfile->rows(), 2);
-    EXPECT_EQ(projectList->rowValue(1, 1), QStringLiteral("New"));
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
-    emit w->grdProducts->rowDoubleClicked(4);
-    EXPECT_EQ(w->edited, std::vector<int>{4});
-}
-
-TEST_F(PreferencesTest, AfterTheManagerTheShownProfileFollowsItsRenameOrRemoval)
-{
-    const int id = dv::AddProfile(QStringLiteral("Smith"), 0, dv::Money());
-    w->cmdProfileManager->click();
-    ASSERT_TRUE(pick(w->cboCustomerProfile, QStringLiteral("Smith")));
+    EXPECT_EQ(projectList->rowValue(1, 1), "Smith");
+    EXPECT_EQ(w->cboCustomerProfile->text(), "Default");
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Smith"));
     ASSERT_EQ(w->shownProfileID(), id);
-    w->duringManager = [id] { dv::UpdateProfile(id, QStringLiteral("Smith`s"), 0, dv::Money()); };
+
+    w->duringManager = [id] { dv::UpdateProfile(id, "Smith`s", 0, dv::Money()); };
     w->cmdProfileManager->click();
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Smith`s"));  // as its list row reads
+    EXPECT_EQ(w->cboCustomerProfile->text(), "Smith`s");  // as its list row reads
     EXPECT_EQ(w->cboCustomerProfile->rowValue(1, 1), w->cboCustomerProfile->text());
     EXPECT_EQ(w->shownProfileID(), id);
+
     w->duringManager = [id] { dv::RemoveProfile(id); };
-    type(w->txt2x8Materials, QStringLiteral("125"));
+    type(w->txt2x8Materials, "125");
     w->answers = {MsgResult::Yes};
     w->cmdProfileManager->click();
-    EXPECT_EQ(w->cboCustomerProfile->text(), QStringLiteral("Default"));
+    EXPECT_EQ(w->cboCustomerProfile->text(), "Default");
     EXPECT_EQ(w->shownProfileID(), 1);
     // The costs typed for the maker shown were offered before Default loaded.
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Confirm Save")});
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Material2x8 FROM Window_Manufacturer WHERE ID = 1")).toDouble(), 125.0);
+    EXPECT_EQ(titles(), QStringList{"Confirm Save"});
+    EXPECT_EQ(makerCost("Material2x8", 1), 125.0);
 }
 
-TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPrices)
+TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPricesAndADoubleClickEditsTheRow)
 {
     // The real grid fill, not the test's counter.
     struct RealGrid : TestPreferences {
         using TestPreferences::TestPreferences;
         void fillProductsGrid() override { frmDorvPreferences::fillProductsGrid(); }
     };
-    exec(QStringLiteral("UPDATE Product_Pricing SET Product1 = 9.5 WHERE CustomerProfileID = 1"));
+    exec("UPDATE Product_Pricing SET Product1 = 9.5 WHERE CustomerProfileID = 1");
     w = std::make_unique<RealGrid>(projectList.get());
     w->Form_Load();
     ASSERT_EQ(w->grdProducts->rows(), 24);
-    EXPECT_EQ(w->grdProducts->cellText(0, 2), QStringLiteral("9.50"));
+    EXPECT_EQ(w->grdProducts->cellText(0, 2), "9.50");
+    emit w->grdProducts->rowDoubleClicked(4);
+    EXPECT_EQ(w->edited, std::vector<int>{4});
     // The descriptions are shown whole; the name column takes the spare width.
     w->resize(940, 560);
     w->show();
@@ -537,20 +500,22 @@ TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPrices)
 
 TEST_F(PreferencesTest, ACompareRunsWithTheSavedProfile)
 {
-    addEaveWall(1, QStringLiteral("Front"), 10, 30, 24);
-    addOpening(1, 1, QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("NA"));
+    addEaveWall(1, "Front", 10, 30, 24);
+    addOpening(1, 1, "6", "7", "1", "NA");
     dv::RefreshWallSystemGrid();
+    auto jamb = [&] {
+        dv::RunCompare();
+        return scalar("SELECT \"6JambX\" FROM Project_Information WHERE ID = 1").toDouble();
+    };
     // Method 2: the maker's cost and the builder's labour per header.
-    type(w->txtLaborRate, QStringLiteral("60"));
-    type(w->txt2x6Labor, QStringLiteral("0.25"));
+    type(w->txtLaborRate, "60");
+    type(w->txt2x6Labor, "0.25");
     w->SaveProfileSettings(1);
     ASSERT_TRUE(w->messages.empty());
-    dv::RunCompare();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT \"6JambX\" FROM Project_Information WHERE ID = 1")).toDouble(), 65.0);
+    EXPECT_EQ(jamb(), 65.0);
     w->optJambXMethod1->setChecked(true);
     w->SaveProfileSettings(1);
-    dv::RunCompare();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT \"6JambX\" FROM Project_Information WHERE ID = 1")).toDouble(), 50.0);
+    EXPECT_EQ(jamb(), 50.0);
     EXPECT_EQ(view.comparisonRowCount(), 1);
 }
 
@@ -560,16 +525,16 @@ TEST_F(PreferencesTest, NumbersAreSavedAndReadInCNotationUnderACommaLocale)
     const QLocale oldDefault;
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    type(w->txtLaborRate, QStringLiteral("12.5"));
-    type(w->txtRoofLL, QStringLiteral("32.5"));
-    type(w->txt2x6Materials, QStringLiteral("50.25"));
+    type(w->txtLaborRate, "12.5");
+    type(w->txtRoofLL, "32.5");
+    type(w->txt2x6Materials, "50.25");
     w->SaveProfileSettings(1);
     EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(scalar(QStringLiteral("SELECT LaborRate FROM Customer_Profiles")).toDouble(), 12.5);
-    EXPECT_EQ(roofLoads(1), QStringLiteral("32.5/15.0"));
+    EXPECT_EQ(scalar("SELECT LaborRate FROM Customer_Profiles").toDouble(), 12.5);
+    EXPECT_EQ(roofLoads(1), "32.5/15.0");
     open();
-    EXPECT_EQ(w->txtLaborRate->text(), QStringLiteral("12.5"));
-    EXPECT_EQ(w->cboRoofLoading->text(), QStringLiteral("Missouri (32.5/15)"));
+    EXPECT_EQ(w->txtLaborRate->text(), "12.5");
+    EXPECT_EQ(w->cboRoofLoading->text(), "Missouri (32.5/15)");
     std::setlocale(LC_NUMERIC, oldLocale.c_str());
     QLocale::setDefault(oldDefault);
 }
