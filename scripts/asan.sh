@@ -13,5 +13,5 @@ export QT_QPA_PLATFORM=offscreen
 # The toolkit's own allocations that live until exit are not our leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-"$here/build-asan/dorvane_tests"
-"$here/build-asan/dorvane_tests" --gtest_shuffle
+bash "$here/scripts/run-tests.sh" "$here/build-asan"
+bash "$here/scripts/run-tests.sh" "$here/build-asan" --gtest_shuffle

@@ -7,4 +7,4 @@ bash "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$here/build" --output-on-failure -j"$(nproc)"
 # Once more in a random order: every test must start from reset state.
-"$here/build/dorvane_tests" --gtest_shuffle
+bash "$here/scripts/run-tests.sh" "$here/build" --gtest_shuffle

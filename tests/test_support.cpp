@@ -5,6 +5,8 @@
 
 namespace dvtest {
 
+bool inCI() { return qgetenv("CI") == "true"; }
+
 QString deliveredDatabase() { return QStringLiteral(DV_DELIVERED_DB); }
 
 QString copyDeliveredDatabase(const QTemporaryDir& dir)

@@ -9,7 +9,23 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+// A test that needs something of the machine (a program, a locale, a
+// clipboard) skips without it on a developer's machine; under CI, whose
+// set-up installs all of them, the same lack fails the test.
+#define DV_NEED(available, what)                                  \
+    do {                                                          \
+        if (!(available)) {                                       \
+            if (dvtest::inCI())                                   \
+                FAIL() << "needs " << (what);                     \
+            else                                                  \
+                GTEST_SKIP() << "needs " << (what);               \
+        }                                                         \
+    } while (false)
+
 namespace dvtest {
+
+// True under CI (CI=true in the environment).
+bool inCI();
 
 // Path of the delivered database made by the build.
 QString deliveredDatabase();

@@ -3,7 +3,7 @@
 // hurricane exposure, and the loading table.
 #include "platform/app_error.h"
 #include "reports/detailed_data.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 namespace {
 

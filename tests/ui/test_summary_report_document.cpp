@@ -5,7 +5,7 @@
 #include "reports/frmDorvPrintOptions.h"
 #include "reports/modDorvPrint.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

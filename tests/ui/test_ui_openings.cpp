@@ -563,14 +563,6 @@ TEST_F(OpeningsTest, LengthBoxesTakeOnlyTheKeysOfALength)
 
 TEST_F(OpeningsTest, UnreadableWidthIsReportedAndNothingStored)
 {
-    bool raises = false;
-    try {
-        dv::ConvertInputToInches(u"abc"_s);
-    } catch (const dv::AppError&) {
-        raises = true;
-    }
-    if (!raises)
-        GTEST_SKIP() << "the length translator reads any text";
     addColumn(1, 1, u"10"_s, u"1"_s);
     addColumn(1, 2, u"10"_s, u"1"_s);
     ed->EnterRoughOpeningsPage();
@@ -777,8 +769,7 @@ TEST_F(OpeningsTest, ColumnsAndOpeningsEnteredHereReachTheCalculation)
     ASSERT_EQ(view.wallGridRowCount(), 1);
     ASSERT_EQ(view.wallGridCell(0, 2), u"Yes"_s);
     dv::RunCompare();
-    if (count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Stud'"_s) == 0)
-        GTEST_SKIP() << "the calculation gives no stud results yet";
+    ASSERT_GT(count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Stud'"_s), 0);
     EXPECT_GT(count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Header'"_s), 0);
     ASSERT_EQ(view.comparisonRowCount(), 1);
     EXPECT_EQ(view.comparisonCell(0, 0), u"1"_s);

@@ -4,7 +4,7 @@
 #include "platform/app_error.h"
 #include "reports/quote_data.h"
 #include "reports/report_rows.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 namespace {
 

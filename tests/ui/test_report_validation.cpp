@@ -7,7 +7,7 @@
 #include "reports/modDorvPrint.h"
 #include "reports/page_logo.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 #include "ui/project/app_info.h"
 
 #include <QAction>

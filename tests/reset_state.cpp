@@ -1,16 +1,16 @@
+#include "tests/reset_state.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/project_view.h"
 #include "core/translator.h"
 #include "engine/engine_common.h"
-#include "ui/project/wall_pictures.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <clocale>
 #include <gtest/gtest.h>
 #include <string>
 
+namespace dvtest {
 namespace {
 
 // Every test starts from the state a fresh program has: the shared values
@@ -18,7 +18,10 @@ namespace {
 // with. A test that changes any of them cannot reach the next one.
 class ResetState : public ::testing::EmptyTestEventListener {
 public:
-    ResetState() : locale_(QLocale()), numeric_(std::setlocale(LC_NUMERIC, nullptr)) {}
+    explicit ResetState(std::function<void()> more)
+        : more_(std::move(more)), locale_(QLocale()), numeric_(std::setlocale(LC_NUMERIC, nullptr))
+    {
+    }
 
     void OnTestStart(const ::testing::TestInfo&) override { reset(); }
     void OnTestEnd(const ::testing::TestInfo&) override { reset(); }
@@ -40,23 +43,24 @@ private:
         dv::gLastDisplayValue = 0;
         dv::gLastDisplayText.clear();
         dv::ProductIDList.clear();
-        dv::setPictureFolder(QString());
+        if (more_)
+            more_();
         QLocale::setDefault(locale_);
         std::setlocale(LC_NUMERIC, numeric_.c_str());
     }
 
+    std::function<void()> more_;
     QLocale locale_;
     std::string numeric_;
 };
 
 }  // namespace
 
-int main(int argc, char** argv)
+int runTests(int argc, char** argv, std::function<void()> resetMore)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::TestEventListeners& listeners = ::testing::UnitTest::GetInstance()->listeners();
-    listeners.Append(new ResetState);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetState(std::move(resetMore)));
     return RUN_ALL_TESTS();
 }
+
+}  // namespace dvtest

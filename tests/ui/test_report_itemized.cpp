@@ -2,7 +2,7 @@
 // order, the nine member lists with only those that have rows, each in its
 // order with equal keys kept in stored order.
 #include "reports/itemized_data.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 namespace {
 

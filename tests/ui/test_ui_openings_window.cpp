@@ -118,8 +118,6 @@ TEST_F(OpeningsWindowTest, AWallEnteredWithColumnsAndOpeningsIsCompared)
 {
     ASSERT_NE(ed, nullptr);
     // Every length box is read again after it shows display text.
-    if (dv::ConvertInputToInches(dv::FormatInchesForDisplay(240)) != 240)
-        GTEST_SKIP() << "the length translator cannot read its own display text yet";
     dv::gLastDisplayValue = 0;
     addAndOpenWall(u"North"_s);
     ASSERT_EQ(w->editedWallID(), 1);
@@ -165,8 +163,7 @@ TEST_F(OpeningsWindowTest, AWallEnteredWithColumnsAndOpeningsIsCompared)
     ASSERT_EQ(w->wallGridCell(0, 2), u"Yes"_s);
 
     w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
-    if (count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Stud'"_s) == 0)
-        GTEST_SKIP() << "the calculation gives no stud results yet";
+    ASSERT_GT(count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Stud'"_s), 0);
     EXPECT_GT(count(u"Material_List"_s, u"WallID = 1 AND MemberType = 'Header'"_s), 0);
     ASSERT_EQ(w->comparisonRowCount(), 1);
     EXPECT_EQ(w->comparisonCell(0, 1), u"North"_s);

@@ -7,7 +7,7 @@
 #include "reports/report_options.h"
 #include "reports/summary_sections.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 #include <QLocale>
 #include <clocale>

@@ -2,7 +2,7 @@
 #include "platform/app_error.h"
 #include "platform/print_document.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

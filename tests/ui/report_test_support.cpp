@@ -1,4 +1,4 @@
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 #include "core/app_state.h"
 #include "platform/print_document.h"

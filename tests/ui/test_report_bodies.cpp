@@ -5,7 +5,7 @@
 #include "platform/print_document.h"
 #include "reports/modDorvPrint.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -173,8 +173,7 @@ TEST_F(ReportBodiesTest, ItemizedListsInOrderWithOnlyThePresentCaptions)
 
 TEST_F(ReportBodiesTest, AllFourReportsAsPdf)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
+    DV_NEED(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(), "pdftotext (poppler-utils)");
     addGableWall(1, QStringLiteral("North"), 10, 18, 30, 6, 2);
     addEaveWall(2, QStringLiteral("South"), 9, 40, 24);
     listWall(1, QStringLiteral("North"));

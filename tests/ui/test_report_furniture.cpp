@@ -3,7 +3,7 @@
 #include "core/app_state.h"
 #include "reports/modDorvPrint.h"
 #include "tests/qstring_print.h"
-#include "tests/report_test_support.h"
+#include "tests/ui/report_test_support.h"
 #include "ui/project/app_info.h"
 
 #include <QDir>
