@@ -8,7 +8,6 @@ Connection DbConnection;
 QString SqlText;
 QString DatabasePath;
 std::int16_t CurrentWallID = 0;
-QString WallCompleteText;
 std::int16_t gLabelLeft = 0;
 QString gTempText;
 std::int16_t PreferencesMode = 0;

@@ -11,7 +11,6 @@ extern Connection DbConnection;   // the one connection to the database file
 extern QString SqlText;           // the statement being built; means nothing between routines
 extern QString DatabasePath;      // the database in use: beside the program, or the user's copy
 extern std::int16_t CurrentWallID;
-extern QString WallCompleteText;  // "Yes"/"No" of the wall last examined
 extern std::int16_t gLabelLeft;   // left position left by CenterLabelLeft
 extern QString gTempText;
 extern std::int16_t PreferencesMode;

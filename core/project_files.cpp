@@ -4,6 +4,7 @@
 #include "core/project_reset.h"
 #include "core/project_view.h"
 #include "core/wall_list.h"
+#include "core/wall_store.h"
 #include "platform/app_error.h"
 #include "platform/money.h"
 #include "platform/numbers.h"
@@ -55,6 +56,17 @@ const QString kHeaderLine = QStringLiteral("[File Header]");
 const QString kHeaderSection = QStringLiteral("File Header");
 const QString kEndLine = QStringLiteral("EOF");
 
+// WallID, then the wall data fields in table order.
+std::vector<ColumnSpec> generalColumns()
+{
+    std::vector<ColumnSpec> columns = {{"WallID", Kind::WallKey}};
+    for (const WallFieldSpec& f : wallFields())
+        columns.push_back({QLatin1String(f.name), f.type == WallFieldType::Text     ? Kind::Text
+                                                  : f.type == WallFieldType::Double ? Kind::Double
+                                                                                    : Kind::Int16});
+    return columns;
+}
+
 // The four tables in the order the file holds them.
 const std::array<TableSpec, 4>& tableSpecs()
 {
@@ -66,12 +78,7 @@ const std::array<TableSpec, 4>& tableSpecs()
                  {"MaxWidth", Kind::NumberText}}};
         t[1] = {QStringLiteral("[General Information]"), QStringLiteral("General Information"),
                 QStringLiteral("General_Information"),
-                {{"WallID", Kind::WallKey}, {"WallType", Kind::Text}, {"EaveHeight", Kind::Double},
-                 {"RoofSlope", Kind::Int16}, {"RidgeHeight", Kind::Double}, {"WallLength", Kind::Double},
-                 {"RoofLoadingID", Kind::Int16}, {"TrussSpan", Kind::Double}, {"ExteriorFinish", Kind::Text},
-                 {"Exposure", Kind::Text}, {"IsZoneWall", Kind::Int16}, {"ZoneCorners", Kind::Double},
-                 {"ZoneJunctions", Kind::Double}, {"CornerType", Kind::Text}, {"JunctionType", Kind::Text},
-                 {"NumberCorners", Kind::Int16}, {"DTFH", Kind::Double}, {"MonoSlope", Kind::Int16}}};
+                generalColumns()};
         t[2] = {QStringLiteral("[Rough Opening Information]"), QStringLiteral("Rough Opening"),
                 QStringLiteral("Header_Information"),
                 {{"WallID", Kind::WallKey}, {"ROID", Kind::KeyText}, {"ROWidth", Kind::NumberText},
@@ -495,7 +502,7 @@ void ProjectFileReader::readRowLine(const QString& line)
                 break;
             }
             double d = 0;
-            if (bare != QLatin1String("**Removed**") && bare != QLatin1String("NA") && !parseStrictNumber(bare, &d))
+            if (bare != kRemovedMarker && bare != kRemovedFiller && !parseStrictNumber(bare, &d))
                 notNumber();
             if (raw.size() > 255)
                 tooLong();

@@ -7,10 +7,8 @@ namespace dv {
 // Rebuilds the project window's wall list from Project_Information, marking
 // each wall "Yes" when its data is complete enough to calculate.
 void RefreshWallSystemGrid();
-void CheckGableWallComplete(std::int16_t wallID);
-void CheckEaveWallComplete(std::int16_t wallID);
 // Copies a wall with its columns and openings under a new ID and name.
-void CopyWallSystem(QString& newWallName, std::int16_t sourceWallID, QString& newWallID);
+void CopyWallSystem(const QString& newWallName, std::int16_t sourceWallID, const QString& newWallID);
 // One more than the largest wall ID in use; 1 for the first wall.
 std::int16_t NextWallID();
 

@@ -6,6 +6,7 @@
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 #include <optional>
 #include <tuple>
@@ -14,8 +15,6 @@
 namespace dv {
 
 namespace {
-
-const QString kRemoved = QStringLiteral("**Removed**");
 
 // What the column pass reads about a wall. A wall whose rows are missing
 // keeps what was read for the previous column of the run.
@@ -224,7 +223,7 @@ void CalculateColumns()
         const std::vector<ColumnRow> rows = columnRows(
             QStringLiteral("SELECT * FROM Column_Information WHERE WallID = ? ORDER BY rowid"), wallID, true);
         for (const ColumnRow& c : rows) {
-            if (c.height == kRemoved)
+            if (isRemovedText(c.height))
                 continue;
             const std::int16_t n = MemberNumberOf(c.columnID, 7);
             const double length = textNumber(c.height, QStringLiteral("column height")) - 0.375;

@@ -3,6 +3,7 @@
 #include "engine/engine_common.h"
 #include "engine/takeoff_common.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 namespace dv {
 
@@ -33,7 +34,7 @@ std::int32_t columnCount(std::int16_t wallID)
     Recordset rs = DbConnection.query(st);
     std::int32_t c = 0;
     for (; !rs.eof(); rs.moveNext())
-        if (rs.field(0).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) != 0)
+        if (!isRemovedText(rs.field(0).toText()))
             ++c;
     return c;
 }

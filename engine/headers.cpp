@@ -7,6 +7,7 @@
 #include "engine/member_numbers.h"
 #include "engine/wind.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 #include <algorithm>
 #include <map>
@@ -220,7 +221,8 @@ void CalculateHeaders()
 
     ForEachCheckedWall([&](std::int16_t wallID) {
         const std::vector<Opening> list = openings(
-            QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ROWidth <> '**Removed**' COLLATE NOCASE ORDER BY rowid"),
+            QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ") + liveOpeningCondition()
+                + QStringLiteral(" ORDER BY rowid"),
             wallID);
         for (const Opening& o : list) {
             const std::int16_t n = MemberNumberOf(o.roid, 14);

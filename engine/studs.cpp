@@ -5,6 +5,7 @@
 #include "engine/engine_common.h"
 #include "engine/takeoff_common.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 #include <QHash>
 #include <algorithm>
@@ -472,14 +473,13 @@ WallCutouts ReadWallCutouts(std::int16_t wallID)
 {
     WallCutouts c;
     {
-        Recordset rs = queryBound(QStringLiteral("SELECT * FROM Column_Information WHERE WallID = ? AND ColumnHeight <> "
-                                                 "'**Removed**' COLLATE NOCASE"),
+        Recordset rs = queryBound(QStringLiteral("SELECT * FROM Column_Information WHERE WallID = ? AND ") + liveColumnCondition(),
                                   {I(wallID)});
         for (; !rs.eof(); rs.moveNext())
             ++c.columnCount;
     }
-    Recordset rs = queryBound(QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ROWidth <> "
-                                             "'**Removed**' COLLATE NOCASE ORDER BY rowid"),
+    Recordset rs = queryBound(QStringLiteral("SELECT * FROM Header_Information WHERE WallID = ? AND ") + liveOpeningCondition()
+                                  + QStringLiteral(" ORDER BY rowid"),
                               {I(wallID)});
     for (; !rs.eof(); rs.moveNext()) {
         const Value v = rs.field(QStringLiteral("ROWidth"));

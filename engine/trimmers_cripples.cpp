@@ -4,6 +4,7 @@
 #include "engine/member_numbers.h"
 #include "engine/takeoff_common.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 namespace dv {
 
@@ -72,7 +73,7 @@ double sideLength(std::int16_t wallID, const QString& columnID, const Opening& o
         QStringLiteral("SELECT ColumnHeight FROM Column_Information WHERE WallID = ? AND ColumnID = ? COLLATE NOCASE"));
     st.bind(1, static_cast<long long>(wallID)).bind(2, columnID);
     Recordset rs = DbConnection.query(st);
-    if (rs.eof() || rs.field(0).toText().compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
+    if (rs.eof() || isRemovedText(rs.field(0).toText()))
         return o.averageHeight;
     return numberField(rs, QStringLiteral("ColumnHeight"), QStringLiteral("The height of %1").arg(columnID)) - 0.375;
 }
@@ -173,9 +174,11 @@ void CalculateCripples()
             struct Open { double width, height, headers; };
             QList<Open> openings;
             {
-                PreparedStatement& st = DbConnection.cached(QStringLiteral(
-                    "SELECT ROID, ROWidth, AverageROHeight, NumHeaders FROM Header_Information WHERE WallID = ? "
-                    "AND ROWidth <> '**Removed**' COLLATE NOCASE ORDER BY rowid"));
+                static const QString sql =
+                    QStringLiteral("SELECT ROID, ROWidth, AverageROHeight, NumHeaders FROM Header_Information WHERE "
+                                   "WallID = ? AND ")
+                    + liveOpeningCondition() + QStringLiteral(" ORDER BY rowid");
+                PreparedStatement& st = DbConnection.cached(sql);
                 st.bind(1, static_cast<long long>(wallID));
                 Recordset rs = DbConnection.query(st);
                 for (; !rs.eof(); rs.moveNext()) {

@@ -5,6 +5,7 @@
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
 #include "platform/numbers.h"
+#include "core/wall_store.h"
 
 namespace dv {
 
@@ -116,7 +117,7 @@ std::int16_t ValidateColumns()
             Recordset rs = DbConnection.query(st);
             for (; !rs.eof(); rs.moveNext()) {
                 const QString height = rs.field(QStringLiteral("ColumnHeight")).toText();
-                if (height.compare(QLatin1String("**Removed**"), Qt::CaseInsensitive) == 0)
+                if (isRemovedText(height))
                     continue;
                 columns << rs.field(QStringLiteral("ColumnID")).toText();
             }

@@ -6,6 +6,7 @@
 #include "platform/app_error.h"
 #include "platform/numbers.h"
 #include "reports/report_rows.h"
+#include "core/wall_store.h"
 
 namespace dv {
 
@@ -45,8 +46,9 @@ bool hasStudRows(std::int16_t wallID)
 
 int liveColumns(std::int16_t wallID)
 {
-    PreparedStatement& st = DbConnection.cached(
-        QStringLiteral("SELECT COUNT(*) FROM Column_Information WHERE WallID = ? AND ColumnHeight <> '**Removed**'"));
+    static const QString sql =
+        QStringLiteral("SELECT COUNT(*) FROM Column_Information WHERE WallID = ? AND ") + liveColumnCondition();
+    PreparedStatement& st = DbConnection.cached(sql);
     st.bind(1, static_cast<long long>(wallID));
     Recordset rs = DbConnection.query(st);
     return rs.field(0).toInt32();
@@ -55,8 +57,9 @@ int liveColumns(std::int16_t wallID)
 // The headers of the live openings; an empty count reads 0.
 int liveHeaders(std::int16_t wallID)
 {
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT NumHeaders FROM Header_Information WHERE WallID = ? AND ROWidth <> '**Removed**' ORDER BY rowid"));
+    static const QString sql = QStringLiteral("SELECT NumHeaders FROM Header_Information WHERE WallID = ? AND ")
+                               + liveOpeningCondition() + QStringLiteral(" ORDER BY rowid");
+    PreparedStatement& st = DbConnection.cached(sql);
     st.bind(1, static_cast<long long>(wallID));
     double sum = 0;
     for (Recordset rs = DbConnection.query(st); !rs.eof(); rs.moveNext()) {

@@ -34,7 +34,6 @@ private:
         dv::SqlText.clear();
         dv::DatabasePath.clear();
         dv::CurrentWallID = 0;
-        dv::WallCompleteText.clear();
         dv::gLabelLeft = 0;
         dv::gTempText.clear();
         dv::PreferencesMode = 0;

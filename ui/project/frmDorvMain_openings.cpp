@@ -4,6 +4,7 @@
 #include "core/input_filters.h"
 #include "core/sql_literals.h"
 #include "core/translator.h"
+#include "core/wall_store.h"
 #include "platform/numbers.h"
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
@@ -33,8 +34,6 @@ const QString WallOpeningsEditor::UpdateCaption = QStringLiteral("Update ->>");
 
 namespace {
 
-const QString kRemoved = QStringLiteral("**Removed**");
-const QString kNA = QStringLiteral("NA");
 const QString kColumnPrefix = QStringLiteral("Column ");
 const QString kOpeningPrefix = QStringLiteral("Rough Opening ");
 
@@ -49,9 +48,6 @@ constexpr int kTwipsPerPixel = 15;
 // Anchors of the member picture's labels, in twips.
 constexpr std::int16_t kColumnHeightX = 600, kColumnHeightY = 2880;
 constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
-
-// Markers and IDs are compared as the database compares them: without case.
-bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Reads a dimension box: the text is translated, written back in display
 // notation, and its length returned in feet. A missing or empty box is 0.
@@ -401,19 +397,13 @@ void WallOpeningsEditor::RefreshColumnGrid()
     grdColumnInformation->removeAll();
     std::int16_t wallID = 0;
     if (editedWall(&wallID)) {
-        Recordset rs = DbConnection.query(DbConnection.cached(QStringLiteral(
-            "SELECT ColumnID, ColumnHeight, MaxWidth FROM Column_Information WHERE WallID = ? ORDER BY rowid")).bind(1, wallID));
-        std::vector<QStringList> rows;
-        for (; !rs.eof(); rs.moveNext()) {
-            const Value height = rs["ColumnHeight"];
-            if (sameText(height.toText(), kRemoved))
-                rows.push_back({rs["ColumnID"].toText(), height.toText(), rs["MaxWidth"].toText()});
+        for (const StoredColumn& c : WallStore(DbConnection).columns(wallID)) {
+            if (c.removed())
+                grdColumnInformation->addRowFields({c.columnID, c.height.toText(), c.maxWidth.toText()});
             else
-                rows.push_back({rs["ColumnID"].toText(), storedLengthText(height), storedLengthText(rs["MaxWidth"])});
+                grdColumnInformation->addRowFields(
+                    {c.columnID, storedLengthText(c.height), storedLengthText(c.maxWidth)});
         }
-        rs.close();
-        for (const QStringList& row : rows)
-            grdColumnInformation->addRowFields(row);
     }
     txtColumnHeight->clear();
     // The new number is chosen, so the editor is adding.
@@ -436,21 +426,13 @@ void WallOpeningsEditor::chooseColumn()
     }
     std::int16_t wallID = 0;
     if (editedWall(&wallID)) {
-        Recordset rs = DbConnection.query(
-            DbConnection.cached(QStringLiteral("SELECT ColumnHeight, MaxWidth FROM Column_Information "
-                                               "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ? ORDER BY rowid"))
-                .bind(1, chosen)
-                .bind(2, wallID));
-        if (!rs.eof()) {
-            const Value height = rs["ColumnHeight"];
-            const Value width = rs["MaxWidth"];
-            rs.close();
-            if (sameText(height.toText(), kRemoved)) {
+        if (const std::optional<StoredColumn> c = WallStore(DbConnection).column(wallID, chosen)) {
+            if (c->removed()) {
                 txtColumnHeight->clear();
                 txtMaxColumnWidth->clear();
             } else {
-                txtColumnHeight->setText(storedLengthText(height));
-                txtMaxColumnWidth->setText(storedLengthText(width));
+                txtColumnHeight->setText(storedLengthText(c->height));
+                txtMaxColumnWidth->setText(storedLengthText(c->maxWidth));
             }
         }
     }
@@ -476,27 +458,13 @@ void WallOpeningsEditor::saveColumn()
     if (!chosen.isEmpty() && !txtColumnHeight->text().isEmpty() && editedWall(&wallID)) {
         const QString height = sqlNumber(readLengthBox(txtColumnHeight));
         const QString width = sqlNumber(readLengthBox(txtMaxColumnWidth));
-        if (!isNextNumber(chosen, kColumnPrefix, grdColumnInformation)) {
-            DbConnection
-                .cached(QStringLiteral("UPDATE Column_Information SET ColumnHeight = ?, MaxWidth = ? "
-                                       "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ?"))
-                .bind(1, height)
-                .bind(2, width)
-                .bind(3, chosen)
-                .bind(4, wallID)
-                .exec();
-        } else {
-            // Into the wall open in the editor: CurrentWallID may name the
-            // last wall a calculation walked.
-            DbConnection
-                .cached(QStringLiteral("INSERT INTO Column_Information (WallID, ColumnID, ColumnHeight, MaxWidth) "
-                                       "VALUES (?, ?, ?, ?)"))
-                .bind(1, wallID)
-                .bind(2, chosen)
-                .bind(3, height)
-                .bind(4, width)
-                .exec();
-        }
+        // Into the wall open in the editor: CurrentWallID may name the last
+        // wall a calculation walked.
+        WallStore store(DbConnection);
+        if (!isNextNumber(chosen, kColumnPrefix, grdColumnInformation))
+            store.updateColumn(wallID, chosen, height, width);
+        else
+            store.addColumn(wallID, chosen, height, width);
         setColumnMode(true);
         RefreshColumnGrid();
     }
@@ -512,16 +480,8 @@ void WallOpeningsEditor::removeColumn()
     if (chosen.isEmpty() || isNextNumber(chosen, kColumnPrefix, grdColumnInformation) || !editedWall(&wallID))
         return;
 
-    QStringList conflicts;
-    {
-        Recordset rs = DbConnection.query(
-            DbConnection.cached(QStringLiteral("SELECT ROID, ColIDLeft, ColIDRight FROM Header_Information "
-                                               "WHERE WallID = ? ORDER BY rowid"))
-                .bind(1, wallID));
-        for (; !rs.eof(); rs.moveNext())
-            if (sameText(rs["ColIDLeft"].toText(), chosen) || sameText(rs["ColIDRight"].toText(), chosen))
-                conflicts << rs["ROID"].toText();
-    }
+    WallStore store(DbConnection);
+    const QStringList conflicts = store.openingsSupportedBy(wallID, chosen);
     for (const QString& roid : conflicts)
         message(chosen + QStringLiteral(" is required to support one side of ") + roid
                     + QStringLiteral(".  You must first remove the Rough Opening before the column can be removed."),
@@ -532,12 +492,7 @@ void WallOpeningsEditor::removeColumn()
     if (!confirmRemove(chosen))
         return;
 
-    DbConnection
-        .cached(QStringLiteral("UPDATE Column_Information SET ColumnHeight = '**Removed**', MaxWidth = 'NA' "
-                               "WHERE ColumnID = ? COLLATE NOCASE AND WallID = ?"))
-        .bind(1, chosen)
-        .bind(2, wallID)
-        .exec();
+    store.removeColumn(wallID, chosen);
     setColumnMode(true);
     RefreshColumnGrid();
     txtColumnHeight->setFocus();
@@ -561,22 +516,12 @@ void WallOpeningsEditor::RefreshRoughOpeningGrid()
     grdROInformation->removeAll();
     std::int16_t wallID = 0;
     if (editedWall(&wallID)) {
-        Recordset rs = DbConnection.query(
-            DbConnection.cached(QStringLiteral("SELECT ROID, ROWidth, AverageROHeight, NumHeaders, ColIDLeft, ColIDRight "
-                                               "FROM Header_Information WHERE WallID = ? ORDER BY rowid"))
-                .bind(1, wallID));
-        std::vector<QStringList> rows;
-        for (; !rs.eof(); rs.moveNext()) {
-            const Value width = rs["ROWidth"];
-            const Value height = rs["AverageROHeight"];
-            const bool removed = sameText(width.toText(), kRemoved);
-            rows.push_back({rs["ROID"].toText(), removed ? width.toText() : storedLengthText(width),
-                            removed ? height.toText() : storedLengthText(height), rs["NumHeaders"].toText(),
-                            rs["ColIDLeft"].toText(), rs["ColIDRight"].toText()});
+        for (const StoredOpening& o : WallStore(DbConnection).openings(wallID)) {
+            const bool removed = o.removed();
+            grdROInformation->addRowFields({o.roid, removed ? o.width.toText() : storedLengthText(o.width),
+                                            removed ? o.averageHeight.toText() : storedLengthText(o.averageHeight),
+                                            o.numHeaders, o.left, o.right});
         }
-        rs.close();
-        for (const QStringList& row : rows)
-            grdROInformation->addRowFields(row);
     }
     txtROWidth->clear();
     txtAverageROHeight->clear();
@@ -592,17 +537,7 @@ void WallOpeningsEditor::LoadSupportColumnLists()
         std::int16_t wallID = 0;
         if (!editedWall(&wallID))
             continue;
-        std::vector<QStringList> rows;
-        {
-            Recordset rs = DbConnection.query(
-                DbConnection.cached(QStringLiteral("SELECT rowid AS ID, ColumnID FROM Column_Information "
-                                                   "WHERE WallID = ? AND ColumnHeight <> '**Removed**' COLLATE NOCASE "
-                                                   "ORDER BY rowid"))
-                    .bind(1, wallID));
-            for (; !rs.eof(); rs.moveNext())
-                rows.push_back({rs["ID"].toText(), rs["ColumnID"].toText()});
-        }
-        for (const QStringList& row : rows)
+        for (const QStringList& row : WallStore(DbConnection).supportColumns(wallID))
             list->addRowFields(row);
     }
 }
@@ -637,34 +572,22 @@ void WallOpeningsEditor::chooseOpening()
     }
     std::int16_t wallID = 0;
     if (editedWall(&wallID)) {
-        Recordset rs = DbConnection.query(
-            DbConnection.cached(QStringLiteral("SELECT ROWidth, AverageROHeight, NumHeaders, ColIDLeft, ColIDRight "
-                                               "FROM Header_Information WHERE ROID = ? COLLATE NOCASE AND WallID = ? "
-                                               "ORDER BY rowid"))
-                .bind(1, chosen)
-                .bind(2, wallID));
-        if (!rs.eof()) {
-            const Value width = rs["ROWidth"];
-            const Value height = rs["AverageROHeight"];
-            const QString headers = rs["NumHeaders"].toText();
-            const QString left = rs["ColIDLeft"].toText();
-            const QString right = rs["ColIDRight"].toText();
-            rs.close();
-            if (sameText(width.toText(), kRemoved)) {
+        if (const std::optional<StoredOpening> o = WallStore(DbConnection).opening(wallID, chosen)) {
+            if (o->removed()) {
                 txtROWidth->clear();
                 txtAverageROHeight->clear();
                 cboNumberHeaders->setText(QString());
                 clearCombo(cboColumnIDLeft);
                 clearCombo(cboColumnIDRight);
             } else {
-                txtROWidth->setText(storedLengthText(width));
-                txtAverageROHeight->setText(storedLengthText(height));
-                cboNumberHeaders->setText(headers);
-                cboNumberHeaders->setColumnValue(0, headers);
-                cboColumnIDLeft->setText(left);
-                cboColumnIDLeft->setColumnValue(1, left);
-                cboColumnIDRight->setText(right);
-                cboColumnIDRight->setColumnValue(1, right);
+                txtROWidth->setText(storedLengthText(o->width));
+                txtAverageROHeight->setText(storedLengthText(o->averageHeight));
+                cboNumberHeaders->setText(o->numHeaders);
+                cboNumberHeaders->setColumnValue(0, o->numHeaders);
+                cboColumnIDLeft->setText(o->left);
+                cboColumnIDLeft->setColumnValue(1, o->left);
+                cboColumnIDRight->setText(o->right);
+                cboColumnIDRight->setColumnValue(1, o->right);
             }
         }
     }
@@ -684,17 +607,8 @@ void WallOpeningsEditor::saveOpening()
     const bool adding = isNextNumber(chosen, kOpeningPrefix, grdROInformation);
 
     const double wallLength = readLengthBox(wall_.txtWallLength);
-    double others = 0;
-    {
-        Recordset rs = DbConnection.query(
-            DbConnection.cached(QStringLiteral("SELECT ROWidth FROM Header_Information WHERE WallID = ? "
-                                               "AND ROWidth <> '**Removed**' COLLATE NOCASE AND ROID <> ? COLLATE NOCASE "
-                                               "ORDER BY rowid"))
-                .bind(1, wallID)
-                .bind(2, chosen));
-        for (; !rs.eof(); rs.moveNext())
-            others += rs["ROWidth"].toDouble();
-    }
+    WallStore store(DbConnection);
+    const double others = store.otherOpeningsWidth(wallID, chosen);
     const double newWidth = readLengthBox(txtROWidth);
     if (checkedFinite(others + newWidth, "total opening width") > wallLength + kLengthTolerance) {
         message(QStringLiteral("Your input Rough Opening Width's exceed the length of this wall.  Please review your "
@@ -708,61 +622,35 @@ void WallOpeningsEditor::saveOpening()
         || txtAverageROHeight->text().isEmpty())
         return;
 
-    const QString width = sqlNumber(readLengthBox(txtROWidth));
-    const QString height = sqlNumber(readLengthBox(txtAverageROHeight));
-    const QString left = cboColumnIDLeft->text();
-    const QString right = cboColumnIDRight->text();
-    const QString headers = cboNumberHeaders->text();
+    const StoredOpening opening{chosen,
+                                Value::text(sqlNumber(readLengthBox(txtROWidth))),
+                                Value::text(sqlNumber(readLengthBox(txtAverageROHeight))),
+                                cboNumberHeaders->text(),
+                                cboColumnIDLeft->text(),
+                                cboColumnIDRight->text()};
+    const QString& left = opening.left;
+    const QString& right = opening.right;
 
     if (adding) {
         QStringList conflicts;
-        {
-            Recordset rs = DbConnection.query(
-                DbConnection.cached(QStringLiteral("SELECT ColIDLeft, ColIDRight FROM Header_Information "
-                                                   "WHERE WallID = ? ORDER BY rowid"))
-                    .bind(1, wallID));
-            for (; !rs.eof(); rs.moveNext()) {
-                if (sameText(rs["ColIDLeft"].toText(), left))
-                    conflicts << left + QStringLiteral(" has already been used as a left column support.  Please "
-                                                       "choose a different column support");
-                else if (sameText(rs["ColIDRight"].toText(), right))
-                    conflicts << right + QStringLiteral(" has already been used as a right column support.  Please "
-                                                        "choose a different column support");
-            }
-        }
+        for (SupportSide side : store.supportConflicts(wallID, left, right))
+            conflicts << (side == SupportSide::Left
+                              ? left + QStringLiteral(" has already been used as a left column support.  Please "
+                                                      "choose a different column support")
+                              : right + QStringLiteral(" has already been used as a right column support.  Please "
+                                                       "choose a different column support"));
         for (const QString& text : conflicts)
             message(text, QStringLiteral("Column Support Conflict"), MsgButtons::Ok, MsgIcon::Exclamation);
         if (!conflicts.isEmpty())
             return;
     }
 
-    if (!adding) {
-        DbConnection
-            .cached(QStringLiteral("UPDATE Header_Information SET ROWidth = ?, NumHeaders = ?, ColIDLeft = ?, "
-                                   "ColIDRight = ?, AverageROHeight = ? WHERE ROID = ? COLLATE NOCASE AND WallID = ?"))
-            .bind(1, width)
-            .bind(2, headers)
-            .bind(3, left)
-            .bind(4, right)
-            .bind(5, height)
-            .bind(6, chosen)
-            .bind(7, wallID)
-            .exec();
-    } else {
-        // Into the wall open in the editor: CurrentWallID may name the last
-        // wall a calculation walked.
-        DbConnection
-            .cached(QStringLiteral("INSERT INTO Header_Information (WallID, ROID, ROWidth, AverageROHeight, "
-                                   "NumHeaders, ColIDLeft, ColIDRight) VALUES (?, ?, ?, ?, ?, ?, ?)"))
-            .bind(1, wallID)
-            .bind(2, chosen)
-            .bind(3, width)
-            .bind(4, height)
-            .bind(5, headers)
-            .bind(6, left)
-            .bind(7, right)
-            .exec();
-    }
+    // Into the wall open in the editor: CurrentWallID may name the last
+    // wall a calculation walked.
+    if (!adding)
+        store.updateOpening(wallID, opening);
+    else
+        store.addOpening(wallID, opening);
     setOpeningMode(true);
     RefreshRoughOpeningGrid();
 }
@@ -777,13 +665,7 @@ void WallOpeningsEditor::removeOpening()
         return;
     if (!confirmRemove(chosen))
         return;
-    DbConnection
-        .cached(QStringLiteral("UPDATE Header_Information SET ROWidth = '**Removed**', AverageROHeight = 'NA', "
-                               "NumHeaders = 'NA', ColIDLeft = 'NA', ColIDRight = 'NA' "
-                               "WHERE ROID = ? COLLATE NOCASE AND WallID = ?"))
-        .bind(1, chosen)
-        .bind(2, wallID)
-        .exec();
+    WallStore(DbConnection).removeOpening(wallID, chosen);
     setOpeningMode(true);
     RefreshRoughOpeningGrid();
     txtROWidth->setFocus();

@@ -4,6 +4,7 @@
 #include "core/sql_literals.h"
 #include "core/translator.h"
 #include "core/wall_list.h"
+#include "core/wall_store.h"
 #include "platform/app_error.h"
 #include "platform/numbers.h"
 #include "platform/widgets/data_combo.h"
@@ -71,7 +72,7 @@ double zoneCount(QLineEdit* box, const char* caption)
     return v;
 }
 
-QString fieldText(const Recordset& rs, const char* name) { return rs.field(QLatin1String(name)).toText(); }
+QString fieldText(const WallGeneral& wall, const char* name) { return wall[name].toText(); }
 
 }  // namespace
 
@@ -92,15 +93,9 @@ void frmDorvMain::cmdAddWallSystem_Click()
             return;
         // A removed wall's number is never given to a new one while a wall
         // still holds it.
-        CurrentWallID = NextWallID();
-        // The name is stored as the literal rules leave it: at most 255
-        // characters, apostrophes as grave accents, no blanks around.
-        QString name = txtWallSystemName->text();
-        SQLValue(name, 1);
-        DbConnection.prepare(QStringLiteral("INSERT INTO Project_Information (ID, WallName) VALUES (?, ?)"))
-            .bind(1, static_cast<long long>(CurrentWallID))
-            .bind(2, name.trimmed())
-            .exec();
+        WallStore store(DbConnection);
+        CurrentWallID = store.nextWallID();
+        store.addWall(CurrentWallID, txtWallSystemName->text());
         RefreshWallSystemGrid();
         // The refill leaves no row selected.
         setRemoveCaption(QStringLiteral("Remove"));
@@ -136,10 +131,8 @@ void frmDorvMain::openWall(int row)
     const QString name = wallGridCell(row, 1);
     CurrentWallID = id;
     comparisonClear();
-    PreparedStatement read = DbConnection.prepare(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
-    read.bind(1, static_cast<long long>(id));
-    Recordset rs = DbConnection.query(read);
-    if (rs.eof()) {
+    const std::optional<WallGeneral> general = WallStore(DbConnection).general(id);
+    if (!general) {
         // A wall never saved. The boxes are emptied before the eave switch,
         // so that its labels do not show the wall opened before.
         for (QLineEdit* box : {txtRoofSlope, txtEaveHeight, txtRidgeHeight, txtWallLength, txtRoofTrussSpan, txtDTFH})
@@ -159,6 +152,7 @@ void frmDorvMain::openWall(int row)
             if (QLineEdit* box = editorBox(n))
                 box->clear();
     } else {
+        const WallGeneral& rs = *general;
         const QString type = fieldText(rs, "WallType");
         if (type.isEmpty()) {
             optEave->setChecked(true);
@@ -196,7 +190,7 @@ void frmDorvMain::openWall(int row)
             for (QRadioButton* o : {optExposureB, optExposureC, optExposureD})
                 o->setAutoExclusive(true);
         }
-        const Value zone = rs.field(QStringLiteral("IsZoneWall"));
+        const Value zone = rs["IsZoneWall"];
         chkZoneWall->setChecked(!zone.isNull() && zone.toDouble() != 0);
         txtZoneCorners->setText(fieldText(rs, "ZoneCorners"));
         txtZoneJunctions->setText(fieldText(rs, "ZoneJunctions"));
@@ -204,12 +198,11 @@ void frmDorvMain::openWall(int row)
         (fieldText(rs, "JunctionType") == QLatin1String("A") ? optJunctionA : optJunctionB)->setChecked(true);
         chkZoneWall_Click();
         txtCorners->setText(fieldText(rs, "NumberCorners"));
-        const Value mono = rs.field(QStringLiteral("MonoSlope"));
+        const Value mono = rs["MonoSlope"];
         chkMonoSlope->setChecked(!mono.isNull() && mono.toDouble() != 0);
-        const Value loading = rs.field(QStringLiteral("RoofLoadingID"));
+        const Value loading = rs["RoofLoadingID"];
         LoadRoofLoadingList(true, loading.isNull() ? 0 : toInt32(loading.toDouble()));
     }
-    rs.close();
     // From here on the editor's save writes this wall, and only this one.
     editedWallID_ = id;
     // Nothing of the wall open before stays on the column and opening pages.
@@ -227,13 +220,7 @@ void frmDorvMain::cmdRemoveWallSystem_Click()
         const int row = selectedWallRow(*this);
         if (row < 0)
             return;
-        const long long id = wallIDOf(wallGridCell(row, 0));
-        // All four or none.
-        Transaction t(DbConnection);
-        for (const char* sql : {"DELETE FROM General_Information WHERE WallID = ?", "DELETE FROM Project_Information WHERE ID = ?",
-                                "DELETE FROM Column_Information WHERE WallID = ?", "DELETE FROM Header_Information WHERE WallID = ?"})
-            DbConnection.prepare(QLatin1String(sql)).bind(1, id).exec();
-        t.commit();
+        WallStore(DbConnection).removeWall(wallIDOf(wallGridCell(row, 0)));
         comparisonClear();
         RefreshWallSystemGrid();
         setRemoveCaption(QStringLiteral("Remove"));
@@ -312,7 +299,6 @@ void frmDorvMain::saveWall()
     const QString wallType = optEave->isChecked() ? QStringLiteral("EAVE") : QStringLiteral("GABLE");
     const double dtfh = storedFeet(txtDTFH);
 
-    const int isZoneWall = chkZoneWall->isChecked() ? 1 : 0;
     const double zoneCorners = zoneCount(txtZoneCorners, "Zone Corners");
     const QString cornerType = optCornerA->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
     const double zoneJunctions = zoneCount(txtZoneJunctions, "Zone Junctions");
@@ -339,28 +325,25 @@ void frmDorvMain::saveWall()
     if (parseStrictNumber(cboRoofLoading->columnValue(0), &loading) && loading == std::floor(loading))
         roofLoadingID = toInt16(loading);
 
-    const long long wallID = editedWallID_;
-    const int monoSlope = chkMonoSlope->isChecked() ? 1 : 0;
-    PreparedStatement read = DbConnection.prepare(QStringLiteral("SELECT * FROM General_Information WHERE WallID = ?"));
-    read.bind(1, wallID);
-    Recordset rs = DbConnection.query(read);
-    const bool exists = !rs.eof();
-    rs.close();
-    SqlText = exists ? QStringLiteral("UPDATE General_Information SET WallType = ?, EaveHeight = ?, RoofSlope = ?, "
-                                      "RidgeHeight = ?, WallLength = ?, RoofLoadingID = ?, TrussSpan = ?, "
-                                      "ExteriorFinish = ?, Exposure = ?, IsZoneWall = ?, ZoneCorners = ?, "
-                                      "ZoneJunctions = ?, CornerType = ?, JunctionType = ?, NumberCorners = ?, DTFH = ?, "
-                                      "MonoSlope = ? WHERE WallID = ?")
-                     : QStringLiteral("INSERT INTO General_Information (WallType, EaveHeight, RoofSlope, RidgeHeight, "
-                                      "WallLength, RoofLoadingID, TrussSpan, ExteriorFinish, Exposure, IsZoneWall, "
-                                      "ZoneCorners, ZoneJunctions, CornerType, JunctionType, NumberCorners, DTFH, "
-                                      "MonoSlope, WallID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    PreparedStatement st = DbConnection.prepare(SqlText);
-    st.bind(1, wallType).bind(2, eaveHeight).bind(3, roofSlope).bind(4, ridgeHeight).bind(5, wallLength);
-    st.bind(6, roofLoadingID).bind(7, trussSpan).bind(8, exteriorFinish).bind(9, exposure);
-    st.bind(10, isZoneWall).bind(11, zoneCorners).bind(12, zoneJunctions).bind(13, cornerType).bind(14, junctionType);
-    st.bind(15, numberCorners).bind(16, dtfh).bind(17, monoSlope).bind(18, wallID);
-    st.exec();
+    WallGeneral wall;
+    wall.set("WallType", Value::text(wallType));
+    wall.set("EaveHeight", Value::real(eaveHeight));
+    wall.set("RoofSlope", Value::real(roofSlope));
+    wall.set("RidgeHeight", Value::real(ridgeHeight));
+    wall.set("WallLength", Value::real(wallLength));
+    wall.set("RoofLoadingID", Value::longInt(roofLoadingID));
+    wall.set("TrussSpan", Value::real(trussSpan));
+    wall.set("ExteriorFinish", Value::text(exteriorFinish));
+    wall.set("Exposure", Value::text(exposure));
+    wall.set("IsZoneWall", Value::longInt(chkZoneWall->isChecked() ? 1 : 0));
+    wall.set("ZoneCorners", Value::real(zoneCorners));
+    wall.set("ZoneJunctions", Value::real(zoneJunctions));
+    wall.set("CornerType", Value::text(cornerType));
+    wall.set("JunctionType", Value::text(junctionType));
+    wall.set("NumberCorners", Value::real(numberCorners));
+    wall.set("DTFH", Value::real(dtfh));
+    wall.set("MonoSlope", Value::longInt(chkMonoSlope->isChecked() ? 1 : 0));
+    WallStore(DbConnection).saveGeneral(editedWallID_, wall);
 
     closeWallEditor();
     RefreshWallSystemGrid();
