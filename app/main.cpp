@@ -1,7 +1,7 @@
 // Dorvane: estimates and prices the framing of a building's walls.
 #include "core/startup.h"
 #include "platform/app_error.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 #include "ui/project/frmDorvMain.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "platform/app_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,5 +98,7 @@ QString ProjectsFolder()
     QDir().mkpath(folder);
     return folder;
 }
+
+QString programFolder() { return DeliveredDataFolder(QCoreApplication::applicationDirPath()); }
 
 }  // namespace dv

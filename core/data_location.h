@@ -31,4 +31,8 @@ QString UserDataFolder();
 // when missing; the project file dialogs start in it.
 QString ProjectsFolder();
 
+// The folder of the files the program is delivered with (its pictures):
+// the executable's folder in a build, share/dorvane when installed.
+QString programFolder();
+
 }  // namespace dv

@@ -1,5 +1,5 @@
 #include "reports/frmDorvPrintOptions.h"
-#include "ui/project/message_box.h"
+#include "ui/common/message_box.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
@@ -10,9 +10,10 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "ui/common/number_box.h"
 #include "reports/frmDorvPrintPreview.h"
 #include "reports/modDorvPrint.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 
 #include <QAction>
 #include <QCheckBox>

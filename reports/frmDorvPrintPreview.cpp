@@ -1,8 +1,8 @@
 #include "reports/frmDorvPrintPreview.h"
 
 #include "reports/modDorvPrint.h"
-#include "ui/project/app_info.h"
-#include "ui/project/guarded.h"
+#include "ui/common/app_info.h"
+#include "ui/common/guarded.h"
 
 #include <QActionGroup>
 #include <QFileDialog>

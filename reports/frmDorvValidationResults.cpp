@@ -3,8 +3,8 @@
 #include "core/sql_literals.h"
 #include "platform/widgets/data_grid.h"
 #include "reports/modDorvPrint.h"
-#include "ui/project/app_info.h"
-#include "ui/project/guarded.h"
+#include "ui/common/app_info.h"
+#include "ui/common/guarded.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

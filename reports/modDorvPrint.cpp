@@ -10,7 +10,8 @@
 #include "reports/report_itemized.h"
 #include "reports/report_quote.h"
 #include "reports/report_summary.h"
-#include "ui/project/app_info.h"
+#include "core/data_location.h"
+#include "ui/common/app_info.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,4 @@
 #include "platform/widgets/key_filter.h"
-#include "core/input_filters.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -153,17 +152,6 @@ void installFocusLeave(QLineEdit* box, std::function<void()> onLeave)
 {
     if (box)
         box->installEventFilter(new FocusLeave(box, std::move(onLeave)));
-}
-
-void installNumericKeyFilter(QLineEdit* box)
-{
-    installKeyFilter(
-        box,
-        [](int code) {
-            FilterNumericKey(code);
-            return code;
-        },
-        FilterPastedNumericText);
 }
 
 }  // namespace dv

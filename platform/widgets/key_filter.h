@@ -21,8 +21,6 @@ using PasteRule = std::function<QString(const QString& text)>;
 
 void installKeyFilter(QLineEdit* box, KeyRule keyRule, PasteRule pasteRule);
 void installFocusLeave(QLineEdit* box, std::function<void()> onLeave);
-// The number boxes' rule, typed and pasted alike: digits, "." and Backspace.
-void installNumericKeyFilter(QLineEdit* box);
 // A box without a key rule still refuses the NUL character, which no key
 // types: pasted or dropped, it is taken out as the text arrives.
 void refuseNulCharacters(QLineEdit* box);

@@ -6,7 +6,7 @@
 #include "platform/widgets/data_grid.h"
 #include "reports/frmDorvPrintOptions.h"
 #include "tests/test_support.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,7 +8,8 @@
 #include "reports/page_logo.h"
 #include "tests/qstring_print.h"
 #include "tests/ui/report_test_support.h"
-#include "ui/project/app_info.h"
+#include "core/data_location.h"
+#include "ui/common/app_info.h"
 
 #include <QAction>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvPrintPreview.h"
 #include "tests/test_support.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/frmDorvPlzWait.h"

@@ -2,7 +2,7 @@
 #include "platform/widgets/data_grid.h"
 #include "reports/frmDorvValidationResults.h"
 #include "tests/test_support.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 #include "ui/project/frmDorvMain.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "ui/profiles/frmDorvEditProducts.h"
-#include "ui/project/message_box.h"
+#include "ui/common/message_box.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
@@ -7,9 +7,10 @@
 #include "platform/db.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "ui/common/number_box.h"
 #include "ui/profiles/products_grid.h"
-#include "ui/project/app_info.h"
-#include "ui/project/guarded.h"
+#include "ui/common/app_info.h"
+#include "ui/common/guarded.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 #include "ui/profiles/frmDorvPreferences.h"
-#include "ui/project/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "core/app_state.h"
 #include "core/input_filters.h"
@@ -16,7 +16,7 @@
 #include "ui/profiles/frmDorvProfileManager.h"
 #include "ui/profiles/number_text.h"
 #include "ui/profiles/products_grid.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

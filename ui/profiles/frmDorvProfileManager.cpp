@@ -1,5 +1,5 @@
 #include "ui/profiles/frmDorvProfileManager.h"
-#include "ui/project/message_box.h"
+#include "ui/common/message_box.h"
 #include "core/input_filters.h"
 #include "core/profiles.h"
 #include "core/startup.h"
@@ -9,8 +9,9 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
-#include "ui/project/app_info.h"
-#include "ui/project/guarded.h"
+#include "ui/common/number_box.h"
+#include "ui/common/app_info.h"
+#include "ui/common/guarded.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "ui/project/frmDorvCopyWall.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
-#include "ui/project/app_info.h"
-#include "ui/project/guarded.h"
+#include "ui/common/app_info.h"
+#include "ui/common/guarded.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

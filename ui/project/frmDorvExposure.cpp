@@ -1,7 +1,7 @@
 #include "ui/project/frmDorvExposure.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 #include "ui/project/exposure_pictures.h"
-#include "ui/project/guarded.h"
+#include "ui/common/guarded.h"
 
 #include <QEvent>
 #include <QGridLayout>

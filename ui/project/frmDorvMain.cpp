@@ -1,5 +1,5 @@
 #include "ui/project/frmDorvMain.h"
-#include "ui/project/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/project/frmDorvMain_openings.h"
 #include "ui/profiles/frmDorvPreferences.h"
 #include "core/project_files.h"
@@ -16,10 +16,10 @@
 #include "platform/widgets/tab_control.h"
 #include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvValidationResults.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 #include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvPlzWait.h"
-#include "ui/project/guarded.h"
+#include "ui/common/guarded.h"
 #include "ui/project/toolbar_icons.h"
 
 #include <QAction>

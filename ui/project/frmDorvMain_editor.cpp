@@ -11,6 +11,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "ui/common/number_box.h"
 #include "platform/widgets/tab_control.h"
 #include "ui/project/box_caption.h"
 #include "ui/project/format_messages.h"

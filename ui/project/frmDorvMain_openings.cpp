@@ -11,7 +11,7 @@
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
 #include "ui/project/box_caption.h"
-#include "ui/project/guarded.h"
+#include "ui/common/guarded.h"
 
 #include <QApplication>
 #include <QGridLayout>

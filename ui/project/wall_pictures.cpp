@@ -1,5 +1,5 @@
 #include "ui/project/wall_pictures.h"
-#include "ui/project/app_info.h"
+#include "core/data_location.h"
 
 #include <QLabel>
 #include <QLinearGradient>

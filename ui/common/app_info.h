@@ -7,8 +7,5 @@ namespace dv {
 QString appTitle();
 // Major, minor and revision joined by ".".
 QString appVersionText();
-// The folder of the files the program is delivered with (its pictures):
-// the executable's folder in a build, share/dorvane when installed.
-QString programFolder();
 
 }  // namespace dv

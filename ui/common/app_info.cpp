@@ -1,9 +1,7 @@
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 
-#include "core/data_location.h"
 #include "core/project_files.h"
 
-#include <QCoreApplication>
 
 namespace dv {
 
@@ -13,7 +11,5 @@ QString appVersionText()
 {
     return ProgramVersionText();
 }
-
-QString programFolder() { return DeliveredDataFolder(QCoreApplication::applicationDirPath()); }
 
 }  // namespace dv

@@ -1,8 +1,8 @@
-#include "ui/project/guarded.h"
+#include "ui/common/guarded.h"
 #include "core/project_view.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
-#include "ui/project/app_info.h"
+#include "ui/common/app_info.h"
 
 #include <QMessageBox>
 #include <new>
