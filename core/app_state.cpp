@@ -5,11 +5,8 @@
 namespace dv {
 
 Connection DbConnection;
-QString SqlText;
 QString DatabasePath;
 std::int16_t CurrentWallID = 0;
-std::int16_t gLabelLeft = 0;
-QString gTempText;
 std::int16_t PreferencesMode = 0;
 bool ReportPrinted = false;
 

@@ -124,18 +124,6 @@ void removeTemporary(const QString& path) noexcept
 
 }  // namespace
 
-QString strGetPath(const QString& connectionText)
-{
-    const QString up = connectionText.toUpper();
-    const QString key = QStringLiteral("DATA SOURCE=");
-    const int i = up.indexOf(key);
-    if (i < 0)
-        return QString();
-    const int start = i + key.size();
-    const int end = up.indexOf(QLatin1Char(';'), start);
-    return end < 0 ? up.mid(start) : up.mid(start, end - start);
-}
-
 bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite)
 {
     QString tempCreated;

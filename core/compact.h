@@ -11,9 +11,6 @@ namespace dv {
 // replaced only by a complete, verified copy.
 bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite);
 
-// The data-source path of a connection text, in upper case.
-QString strGetPath(const QString& connectionText);
-
 // Error numbers of the compaction: the object-error base plus an offset.
 namespace compact_err {
 constexpr long ReadOnly = -2147220989;

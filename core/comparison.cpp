@@ -44,7 +44,7 @@ double markupFactor(const QString& markupFactorText)
     ProjectView& view = projectView();
     double factor = 1.0;
     if (view.pricingMarkupValue() == 1) {
-        SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID WHERE ID = ") + sqlNumber(view.selectedProfileID());
+        const QString SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID WHERE ID = ") + sqlNumber(view.selectedProfileID());
         Recordset rs = DbConnection.query(SqlText);
         if (!rs.eof())
             factor = (rs.field(QStringLiteral("Markup")).toDouble() + 100.0) / 100.0;

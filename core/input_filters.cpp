@@ -4,7 +4,6 @@
 
 namespace dv {
 
-QString gSlopeText;
 
 namespace {
 
@@ -111,6 +110,6 @@ QString LimitLengthText(const QString& typed)
     return text;
 }
 
-void SetRoofSlopeText(const QString& rise) { gSlopeText = rise + QStringLiteral("/12"); }
+QString SetRoofSlopeText(const QString& rise) { return rise + QStringLiteral("/12"); }
 
 }  // namespace dv

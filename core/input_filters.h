@@ -6,7 +6,6 @@
 namespace dv {
 
 // The last slope text built by SetRoofSlopeText ("6/12").
-extern QString gSlopeText;
 
 // keyCode when it can be part of a length (digits, space, ' " . / and
 // Backspace), else 0.
@@ -24,7 +23,7 @@ QString FilterPastedNumericText(const QString& text);
 // first space, mark, "/" or "." comes back as it is; a leading part that is
 // no number raises TypeMismatch.
 QString LimitLengthText(const QString& text);
-// gSlopeText = rise + "/12".
-void SetRoofSlopeText(const QString& rise);
+// rise + "/12".
+QString SetRoofSlopeText(const QString& rise);
 
 }  // namespace dv

@@ -22,7 +22,7 @@ QString productColumns()
 // takes every stored value as it is, Nulls, decimals and texts alike.
 void copyRow(const QString& table, const QString& columns, int newProfileID)
 {
-    SqlText = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (CustomerProfileID, ") + columns
+    const QString SqlText = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (CustomerProfileID, ") + columns
               + QStringLiteral(") SELECT ?, ") + columns + QStringLiteral(" FROM ") + table
               + QStringLiteral(" WHERE CustomerProfileID = 1 ORDER BY rowid LIMIT 1");
     PreparedStatement st = DbConnection.prepare(SqlText);
@@ -57,7 +57,7 @@ QString StoredProfileName(const QString& typed)
 
 bool ProfileNameTaken(const QString& storedName, int exceptID)
 {
-    SqlText = QStringLiteral("SELECT ID FROM Customer_ProfileID WHERE CustomerProfileName = ? COLLATE NOCASE AND ID <> ?");
+    const QString SqlText = QStringLiteral("SELECT ID FROM Customer_ProfileID WHERE CustomerProfileName = ? COLLATE NOCASE AND ID <> ?");
     PreparedStatement st = DbConnection.prepare(SqlText);
     st.bind(1, storedName).bind(2, exceptID);
     Recordset rs = DbConnection.query(st);
@@ -67,7 +67,7 @@ bool ProfileNameTaken(const QString& storedName, int exceptID)
 int AddProfile(const QString& storedName, double markup, Money deliveryCharge)
 {
     Transaction t(DbConnection);
-    SqlText = QStringLiteral("INSERT INTO Customer_ProfileID (CustomerProfileName, Markup, DeliveryCharge) VALUES (?, ?, ?)");
+    const QString SqlText = QStringLiteral("INSERT INTO Customer_ProfileID (CustomerProfileName, Markup, DeliveryCharge) VALUES (?, ?, ?)");
     PreparedStatement st = DbConnection.prepare(SqlText);
     st.bind(1, storedName).bind(2, markup).bind(3, deliveryCharge);
     st.exec();
@@ -85,14 +85,14 @@ void UpdateProfile(int profileID, const QString& storedName, double markup, Mone
 {
     Value oldMarkup;
     {
-        SqlText = QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = ?");
+        const QString SqlText = QStringLiteral("SELECT Markup FROM Customer_ProfileID WHERE ID = ?");
         PreparedStatement st = DbConnection.prepare(SqlText);
         st.bind(1, profileID);
         Recordset rs = DbConnection.query(st);
         if (!rs.eof())
             oldMarkup = rs.field(0);
     }
-    SqlText = QStringLiteral("UPDATE Customer_ProfileID SET CustomerProfileName = ?, Markup = ?, DeliveryCharge = ? WHERE ID = ?");
+    const QString SqlText = QStringLiteral("UPDATE Customer_ProfileID SET CustomerProfileName = ?, Markup = ?, DeliveryCharge = ? WHERE ID = ?");
     PreparedStatement st = DbConnection.prepare(SqlText);
     st.bind(1, storedName).bind(2, markup).bind(3, deliveryCharge).bind(4, profileID);
     st.exec();
@@ -123,7 +123,7 @@ void RemoveProfile(int profileID)
     };
     Transaction t(DbConnection);
     for (const char* sql : statements) {
-        SqlText = QString::fromLatin1(sql);
+        const QString SqlText = QString::fromLatin1(sql);
         PreparedStatement st = DbConnection.prepare(SqlText);
         st.bind(1, profileID);
         st.exec();
@@ -134,7 +134,7 @@ void RemoveProfile(int profileID)
 std::vector<QStringList> ProfileListRows()
 {
     std::vector<QStringList> rows;
-    SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
+    const QString SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
     Recordset rs = DbConnection.query(SqlText);
     for (; !rs.eof(); rs.moveNext()) {
         rows.push_back({rs.field(QStringLiteral("ID")).toText(),
@@ -148,7 +148,7 @@ std::vector<QStringList> ProfileListRows()
 void AfterProfilesChanged(ProjectView& view)
 {
     const int id = view.selectedProfileID();
-    SqlText = QStringLiteral("SELECT CustomerProfileName FROM Customer_ProfileID WHERE ID = ?");
+    const QString SqlText = QStringLiteral("SELECT CustomerProfileName FROM Customer_ProfileID WHERE ID = ?");
     PreparedStatement st = DbConnection.prepare(SqlText);
     st.bind(1, id);
     Recordset rs = DbConnection.query(st);

@@ -272,7 +272,7 @@ QString buildFileText(std::array<int, 4>& rowCounts)
         const TableSpec& spec = tableSpecs()[t];
         lines << spec.sectionLine;
         rowCounts[t] = 0;
-        SqlText = QStringLiteral("SELECT * FROM ") + spec.table + QStringLiteral(" ORDER BY rowid");
+        const QString SqlText = QStringLiteral("SELECT * FROM ") + spec.table + QStringLiteral(" ORDER BY rowid");
         Recordset rs = DbConnection.query(SqlText);
         while (!rs.eof()) {
             QStringList values;
@@ -339,7 +339,7 @@ void insertRows(const TableSpec& spec, const std::vector<std::vector<Value>>& ro
         names << sqlFieldName(c.name);
         places << QStringLiteral("?");
     }
-    SqlText = QStringLiteral("INSERT INTO ") + spec.table + QStringLiteral(" (") + names.join(QStringLiteral(", "))
+    const QString SqlText = QStringLiteral("INSERT INTO ") + spec.table + QStringLiteral(" (") + names.join(QStringLiteral(", "))
               + QStringLiteral(") VALUES (") + places.join(QStringLiteral(", ")) + QStringLiteral(")");
     PreparedStatement& st = DbConnection.cached(SqlText);
     for (const std::vector<Value>& row : rows) {

@@ -18,7 +18,7 @@ void ResetProjectTables()
     // One transaction: a reset either empties all eleven tables or none.
     Transaction t(DbConnection);
     for (const char* table : kTables) {
-        SqlText = QStringLiteral("DELETE FROM ") + QLatin1String(table);
+        const QString SqlText = QStringLiteral("DELETE FROM ") + QLatin1String(table);
         DbConnection.execute(SqlText);
     }
     t.commit();

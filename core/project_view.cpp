@@ -4,6 +4,8 @@
 namespace dv {
 
 namespace {
+// The project window (or a test's view): set by the window and the tests,
+// read by every core routine that shows or reads the project.
 ProjectView* gView = nullptr;
 }
 

@@ -59,10 +59,10 @@ QString RestoreQuotes(const QString& text)
     return r;
 }
 
-void CenterLabelLeft(std::int16_t anchorLeft, std::int16_t /*anchorTop*/, std::int16_t labelWidth)
+std::int16_t CenterLabelLeft(std::int16_t anchorLeft, std::int16_t /*anchorTop*/, std::int16_t labelWidth)
 {
     const double half = std::nearbyint(static_cast<double>(labelWidth) / 2.0);
-    gLabelLeft = toInt16(static_cast<double>(anchorLeft) - half);
+    return toInt16(static_cast<double>(anchorLeft) - half);
 }
 
 QString ValueAfterColon(const QString& line)

@@ -18,9 +18,9 @@ QString SQLValue(QString& text, std::int16_t quoteNumbers);
 QString LeftWhole(const QString& text, int count);
 // Grave accents back to apostrophes, for display.
 QString RestoreQuotes(const QString& text);
-// Left edge that centres a label of the given width on an anchor; left in
-// gLabelLeft. Raises Overflow when the result leaves the 16-bit range.
-void CenterLabelLeft(std::int16_t anchorLeft, std::int16_t anchorTop, std::int16_t labelWidth);
+// Left edge that centres a label of the given width on an anchor. Raises
+// Overflow when the result leaves the 16-bit range.
+std::int16_t CenterLabelLeft(std::int16_t anchorLeft, std::int16_t anchorTop, std::int16_t labelWidth);
 // The text after "label: " in a line; empty when the line has no colon.
 QString ValueAfterColon(const QString& line);
 

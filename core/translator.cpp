@@ -13,8 +13,6 @@
 
 namespace dv {
 
-double gLastDisplayValue = 0;
-QString gLastDisplayText;
 
 namespace {
 
@@ -678,15 +676,17 @@ QString FixTrailingDecimal(const QString& text, int wholeOnly)
     return s == sep ? QStringLiteral("0") : s;
 }
 
-QString FormatInchesForDisplay(double inches)
+QString FormatInchesForDisplay(double inches) { return FormatInchesForDisplay(inches, nullptr); }
+
+QString FormatInchesForDisplay(double inches, double* keptInches)
 {
     checkedFinite(inches, "a length to display");
     double v = inches;
     QString text = FormattedOutput(defaultDoubleText(inches), 6, 0, v, QStringLiteral("#########"));
     text = FixTrailingDecimal(text, 0);
     text = trimSpaces(text);
-    gLastDisplayValue = v;
-    gLastDisplayText = text;
+    if (keptInches)
+        *keptInches = v;
     return text;
 }
 

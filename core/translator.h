@@ -13,15 +13,12 @@ namespace dv {
 double ConvertInputToInches(const QString& text, int sizeClass = 0);
 
 // Inches to display text such as "12' 6 1/2\"" (sixteenths, reduced, a half
-// sixteenth to the even neighbour); "0" below half a sixteenth. Leaves the
-// length and the text in gLastDisplayValue and gLastDisplayText. BadValue for
+// sixteenth to the even neighbour); "0" below half a sixteenth. BadValue for
 // a length that is not finite, Overflow for feet beyond 32 bits.
 QString FormatInchesForDisplay(double inches);
-
-// The length of the last FormatInchesForDisplay call (0 after a reset).
-extern double gLastDisplayValue;
-// The text of the last FormatInchesForDisplay call.
-extern QString gLastDisplayText;
+// The same, with the length that is kept in *keptInches: the length itself,
+// not rounded to the display, and 0 where the display shows 0.
+QString FormatInchesForDisplay(double inches, double* keptInches);
 
 // a - tol < b < a + tol.
 bool IsWithinTolerance(double a, double b, float tol);

@@ -77,7 +77,7 @@ void RunCompare()
     ProjectView& view = projectView();
     try {
         Transaction t(DbConnection);
-        SqlText = QStringLiteral("DELETE FROM Material_List");
+        const QString SqlText = QStringLiteral("DELETE FROM Material_List");
         DbConnection.execute(SqlText);
         ResetProjectTotals();
         view.comparisonClear();

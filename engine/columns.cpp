@@ -187,7 +187,7 @@ void CalculateColumns()
 {
     // The scratch table of column candidates is emptied as every step
     // empties its own; the candidates themselves are weighed here, in memory.
-    SqlText = QStringLiteral("DELETE FROM Temp_Column_Table");
+    const QString SqlText = QStringLiteral("DELETE FROM Temp_Column_Table");
     DbConnection.execute(SqlText);
     ProductFacts facts;
     const CapacityRows capacity("Column_Solutions",

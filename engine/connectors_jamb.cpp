@@ -123,7 +123,7 @@ void CalculateJambExtensions()
     }
     double material[3] = {0, 0, 0};
     {
-        SqlText = QStringLiteral("SELECT * FROM Window_Manufacturer WHERE ID = ") + sqlNumber(mfrID);
+        const QString SqlText = QStringLiteral("SELECT * FROM Window_Manufacturer WHERE ID = ") + sqlNumber(mfrID);
         Recordset rs = DbConnection.query(SqlText);
         if (!rs.eof()) {
             material[0] = moneyOrZero(rs, QStringLiteral("Material2x6")).toDouble();

@@ -5,7 +5,6 @@
 
 namespace dv {
 
-QString ProductIDList;
 
 int SelectedProfileID() { return projectView().selectedProfileID(); }
 
@@ -13,7 +12,7 @@ int PriceProfileID() { return projectView().defaultPricingSelected() ? 1 : Selec
 
 Recordset SelectedProfileRow()
 {
-    SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
+    const QString SqlText = QStringLiteral("SELECT * FROM Customer_Profiles WHERE CustomerProfileID = ") + sqlNumber(SelectedProfileID());
     return DbConnection.query(SqlText);
 }
 
@@ -53,14 +52,6 @@ std::optional<Money> LookupLFPrice(int productID)
     return v.toMoney();
 }
 
-Money RequireLFPrice(int productID)
-{
-    const std::optional<Money> p = LookupLFPrice(productID);
-    if (!p)
-        throw AppError(err::NoProductPricing, QStringLiteral("No Product Pricing Found"));
-    return *p;
-}
-
 QString GetProductIDList(int wallThickness, const QString& member, int mode)
 {
     static const QStringList kMembers = {QStringLiteral("Stud"), QStringLiteral("Column"), QStringLiteral("Header"),
@@ -70,7 +61,7 @@ QString GetProductIDList(int wallThickness, const QString& member, int mode)
         throw AppError(err::BadValue, QStringLiteral("Wall width %1 is not 6, 8 or 10.").arg(wallThickness));
     if (!kMembers.contains(member))
         throw AppError(err::BadValue, QStringLiteral("Unknown member '%1'.").arg(member));
-    SqlText = QStringLiteral("SELECT * FROM Products WHERE Wall2x") + QString::number(wallThickness)
+    QString SqlText = QStringLiteral("SELECT * FROM Products WHERE Wall2x") + QString::number(wallThickness)
               + QStringLiteral(" = -1 AND UseFor") + member;
     switch (mode) {
     case 1: SqlText += QStringLiteral(" = -1 AND IsSoftwood = -1"); break;
@@ -89,7 +80,6 @@ QString GetProductIDList(int wallThickness, const QString& member, int mode)
         list += rs.field(QStringLiteral("ProductID")).toText();
         rs.moveNext();
     }
-    ProductIDList = list;
     return list;
 }
 

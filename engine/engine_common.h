@@ -15,8 +15,6 @@
 
 namespace dv {
 
-// The comma-separated product IDs last built by GetProductIDList.
-extern QString ProductIDList;
 
 // Profile selected in the project window (read anew at every use).
 int SelectedProfileID();
@@ -31,8 +29,6 @@ bool IsProductStocked(int productID);
 // the profile has no pricing row or the price is missing. A zero price is a
 // price.
 std::optional<Money> LookupLFPrice(int productID);
-// LookupLFPrice, raising error 100 "No Product Pricing Found" when there is none.
-Money RequireLFPrice(int productID);
 
 // Mode: 1 sawn lumber only, 0 engineered only, 3 all.
 QString GetProductIDList(int wallThickness, const QString& member, int mode);

@@ -189,7 +189,7 @@ void CalculateHeaders()
 {
     // The scratch table of header candidates is emptied as every step
     // empties its own; the candidates themselves are weighed here, in memory.
-    SqlText = QStringLiteral("DELETE FROM Temp_Header_Table");
+    const QString SqlText = QStringLiteral("DELETE FROM Temp_Header_Table");
     DbConnection.execute(SqlText);
     ProductFacts facts;
     const CapacityRows capacity("Header_Solutions",

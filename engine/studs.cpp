@@ -170,7 +170,7 @@ std::optional<StudWall> ReadStudWall(std::int16_t wallID, const StudProfile& pro
     }
     w.geometry = ComputeStudGeometry(w.roofSlope, w.dtfh, w.wallLength, w.cutouts.columnCount,
                                      w.cutouts.openingWidthTotal, w.monoSlope);
-    SqlText = QStringLiteral("UPDATE Project_Information SET InterpValue = ?, HasCenterStuds = ? WHERE ID = ?");
+    const QString SqlText = QStringLiteral("UPDATE Project_Information SET InterpValue = ?, HasCenterStuds = ? WHERE ID = ?");
     PreparedStatement& st = DbConnection.cached(SqlText);
     st.bind(1, static_cast<long long>(w.geometry.interpValue))
         .bind(2, w.geometry.hasCenterStuds ? QStringLiteral("Yes") : QStringLiteral("No"))
@@ -565,7 +565,7 @@ const StudChoices::Choice* StudChoices::find(std::int16_t wallID, int wallThickn
 void CalculateStudSolutions()
 {
     for (const char* table : {"Temp_Stud_Table", "Temp_Gable_Table", "Temp_CornerStud_Table"}) {
-        SqlText = QStringLiteral("DELETE FROM ") + QLatin1String(table);
+        const QString SqlText = QStringLiteral("DELETE FROM ") + QLatin1String(table);
         DbConnection.execute(SqlText);
     }
     double maxEaveSL = 0, maxGableSL = 0;
@@ -599,7 +599,7 @@ void CalculateStudSolutions()
             return;
         const bool eave = wall->wallType == QLatin1String("EAVE");
         for (int width : kWallWidths) {
-            GetProductIDList(width, QStringLiteral("Stud"), 3);
+            QString ProductIDList = GetProductIDList(width, QStringLiteral("Stud"), 3);
             QString item;
             while (NextListItem(ProductIDList, item)) {
                 StudCandidate c;

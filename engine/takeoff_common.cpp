@@ -38,7 +38,7 @@ std::optional<Value> SelectedProfileField(const QString& field)
                                         QStringLiteral("BlockingProductID"), QStringLiteral("SheathingProductID")};
     if (!kFields.contains(field))
         throw AppError(err::BadValue, QStringLiteral("Unknown profile field '%1'.").arg(field));
-    SqlText = QStringLiteral("SELECT ") + field + QStringLiteral(" FROM Customer_Profiles WHERE CustomerProfileID = ")
+    const QString SqlText = QStringLiteral("SELECT ") + field + QStringLiteral(" FROM Customer_Profiles WHERE CustomerProfileID = ")
               + sqlNumber(SelectedProfileID());
     Recordset rs = DbConnection.query(SqlText);
     if (rs.eof())

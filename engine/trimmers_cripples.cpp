@@ -118,7 +118,6 @@ void CalculateTrimmers()
                 else
                     pieces << Piece{n, raiseToWhole(right)} << Piece{n, raiseToWhole(left)};
                 for (const Piece& p : pieces) {
-                    gTempText = sqlNumber(p.length);
                     MaterialRow r =
                         WallMaterialRow(wallID, g.wallName, w, QStringLiteral("Trimmer"), productID, productName);
                     r.qtyPieces = p.qty;

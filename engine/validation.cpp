@@ -181,7 +181,7 @@ std::int16_t ValidateHeaders()
 
 void ValidateMaterialList()
 {
-    SqlText = QStringLiteral("DELETE FROM Validation_Information");
+    const QString SqlText = QStringLiteral("DELETE FROM Validation_Information");
     DbConnection.execute(SqlText);
     const std::int16_t studs = ValidateStuds();
     const std::int16_t columns = ValidateColumns();

@@ -15,10 +15,6 @@ public:
     long number() const { return number_; }
     const QString& description() const { return description_; }
     const QString& source() const { return source_; }
-    // Adds a routine's name to the source, as an error passes through it.
-    void addSource(const QString& name) {
-        source_ = source_.isEmpty() ? name : name + QStringLiteral(": ") + source_;
-    }
 
 private:
     long number_;

@@ -338,28 +338,17 @@ Recordset Connection::query(PreparedStatement& stmt)
 
 int Connection::changes() const { return db_ ? sqlite3_changes(db_) : 0; }
 
-void Connection::beginTransaction() { execute(QStringLiteral("BEGIN")); }
-void Connection::commit() { execute(QStringLiteral("COMMIT")); }
-void Connection::rollback()
-{
-    if (inTransaction())
-        execute(QStringLiteral("ROLLBACK"));
-}
 bool Connection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
 // ---------------------------------------------------------------- Transaction
 
-namespace {
-int gSavepointDepth = 0;
-}
-
 Transaction::Transaction(Connection& c) : c_(c)
 {
-    name_ = QStringLiteral("dv_sp%1").arg(++gSavepointDepth);
+    name_ = QStringLiteral("dv_sp%1").arg(++c_.savepointDepth_);
     try {
         c_.execute(QStringLiteral("SAVEPOINT ") + name_);
     } catch (...) {
-        --gSavepointDepth;
+        --c_.savepointDepth_;
         throw;
     }
 }
@@ -373,7 +362,7 @@ Transaction::~Transaction()
         } catch (...) {
         }
     }
-    --gSavepointDepth;
+    --c_.savepointDepth_;
 }
 
 void Transaction::commit()

@@ -169,9 +169,6 @@ public:
     // Statements run since the connection was opened (for measurements).
     long long statementCount() const { return statements_; }
 
-    void beginTransaction();
-    void commit();
-    void rollback();
     bool inTransaction() const;
 
     // Raises the error of the last failed call as an AppError.
@@ -181,12 +178,15 @@ public:
 private:
     friend class Recordset;
     friend class PreparedStatement;
+    friend class Transaction;
     sqlite3_stmt* prepareRaw(const QString& sql);
     void countStatement() { ++statements_; }
     sqlite3* db_ = nullptr;
     QString path_;
     std::unordered_map<QString, std::unique_ptr<PreparedStatement>, StatementTextHash> cache_;
     long long statements_ = 0;
+    // Savepoints open on this connection; each is named by its depth.
+    int savepointDepth_ = 0;
 };
 
 // Rolls back unless committed: a failure part-way leaves nothing half-written.

@@ -20,6 +20,7 @@ std::function<void(frmDorvPrintPreview&, bool)> frmDorvPrintPreview::showHook;
 std::function<QString()> frmDorvPrintPreview::pdfFileHook;
 
 namespace {
+// The one preview window: made on first use, shown by every report.
 frmDorvPrintPreview* gPreview = nullptr;
 }
 

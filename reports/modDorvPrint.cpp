@@ -23,8 +23,12 @@
 
 namespace dv {
 
+// The document the report being made draws on: set by the report start,
+// drawn on by every report procedure.
 PrintDocument* gReportPrinter = nullptr;
+// Test seam: set by tests, read for the date the reports print.
 std::function<QDateTime()> reportClock;
+// Test seam: set by tests, read where the operator's file is found.
 std::optional<QString> operatorFileOverride;
 
 namespace {

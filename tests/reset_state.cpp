@@ -31,17 +31,10 @@ private:
     {
         dv::DbConnection.close();
         dv::setProjectView(nullptr);
-        dv::SqlText.clear();
         dv::DatabasePath.clear();
         dv::CurrentWallID = 0;
-        dv::gLabelLeft = 0;
-        dv::gTempText.clear();
         dv::PreferencesMode = 0;
         dv::ReportPrinted = false;
-        dv::gSlopeText.clear();
-        dv::gLastDisplayValue = 0;
-        dv::gLastDisplayText.clear();
-        dv::ProductIDList.clear();
         if (more_)
             more_();
         QLocale::setDefault(locale_);

@@ -255,12 +255,9 @@ TEST(SqlLiterals, SQLValueRules)
     EXPECT_EQ(RestoreQuotes("Bob`s `x`"), "Bob's 'x'");
     EXPECT_EQ(RestoreQuotes("plain"), "plain");
 
-    CenterLabelLeft(600, 2880, 1215);
-    EXPECT_EQ(gLabelLeft, -8);
-    CenterLabelLeft(100, 0, 13);
-    EXPECT_EQ(gLabelLeft, 94);
-    CenterLabelLeft(100, 0, 15);
-    EXPECT_EQ(gLabelLeft, 92);
+    EXPECT_EQ(CenterLabelLeft(600, 2880, 1215), -8);
+    EXPECT_EQ(CenterLabelLeft(100, 0, 13), 94);
+    EXPECT_EQ(CenterLabelLeft(100, 0, 15), 92);
     EXPECT_THROW(CenterLabelLeft(-32768, 0, 10), AppError);
 
     EXPECT_EQ(ValueAfterColon("Name: Acme"), "Acme");

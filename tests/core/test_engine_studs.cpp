@@ -535,7 +535,6 @@ TEST_F(StudTest, ProductListsAndDescriptions)
 {
     EXPECT_EQ(GetProductIDList(6, "Stud", 3), "1,4,7");
     EXPECT_EQ(GetProductIDList(10, "Column", 0), "9,15");
-    EXPECT_EQ(ProductIDList, "9,15");
     EXPECT_EQ(GetProductIDList(8, "Stud", 1), "2");
     EXPECT_EQ(ProductIDsOf(" 3, 7"), (QList<int>{3, 7}));
     EXPECT_EQ(ProductDescription(7, true), "1.75\" x 5.5\" 2.0E LVL");

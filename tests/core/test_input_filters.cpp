@@ -20,7 +20,6 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(saved_);
-        gSlopeText.clear();
     }
 
 private:
@@ -149,10 +148,8 @@ TEST_F(InputFilterTest, LengthCapUnderACommaLocale)
 
 TEST_F(InputFilterTest, RoofSlopeText)
 {
-    EXPECT_EQ(gSlopeText, QString());
     for (const auto& [rise, slope] : {std::pair<const char*, const char*>{"6", "6/12"}, {"12", "12/12"},
                                       {"4.5", "4.5/12"}, {"0", "0/12"}}) {
-        SetRoofSlopeText(QString::fromUtf8(rise));
-        EXPECT_EQ(gSlopeText, QString::fromUtf8(slope));
+        EXPECT_EQ(SetRoofSlopeText(QString::fromUtf8(rise)), QString::fromUtf8(slope));
     }
 }

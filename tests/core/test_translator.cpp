@@ -24,8 +24,6 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(saved_);
-        gLastDisplayValue = 0;
-        gLastDisplayText.clear();
     }
     static void useLocale(QLocale::Language language, QLocale::Territory territory)
     {
@@ -168,8 +166,9 @@ TEST_F(TranslatorTest, ReadsAndShowsUnderASeparatorThatIsNeitherPointNorComma)
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("1/2\"")), 0.5);
     EXPECT_DOUBLE_EQ(ConvertInputToInches(QStringLiteral("0.04")), 0.48);
     EXPECT_EQ(FormatInchesForDisplay(150.5), "12' 6 1/2" + kInch);
-    EXPECT_EQ(FormatInchesForDisplay(0.000015), QStringLiteral("0"));
-    EXPECT_DOUBLE_EQ(gLastDisplayValue, 0);
+    double kept = 1;
+    EXPECT_EQ(FormatInchesForDisplay(0.000015, &kept), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(kept, 0);
 }
 
 TEST_F(TranslatorTest, SmallRoutines)
@@ -237,7 +236,7 @@ namespace {
 struct DisplayCase {
     double inches;
     const char* text;
-    double shown;  // gLastDisplayValue afterwards
+    double shown;  // the length kept
 };
 }  // namespace
 
@@ -271,10 +270,9 @@ TEST_F(TranslatorTest, DisplaysFeetInchesAndReducedSixteenths)
     };
     for (const DisplayCase& c : cases) {
         SCOPED_TRACE(c.inches);
-        const QString text = FormatInchesForDisplay(c.inches);
-        EXPECT_EQ(text, QString::fromUtf8(c.text));
-        EXPECT_EQ(gLastDisplayText, text);
-        EXPECT_NEAR(gLastDisplayValue, c.shown, 1e-12);
+        double kept = 0;
+        EXPECT_EQ(FormatInchesForDisplay(c.inches, &kept), QString::fromUtf8(c.text));
+        EXPECT_NEAR(kept, c.shown, 1e-12);
     }
 }
 
@@ -284,18 +282,15 @@ TEST_F(TranslatorTest, DisplayRefusesWhatIsNotALength)
     EXPECT_EQ(errorOf([] { FormatInchesForDisplay(std::numeric_limits<double>::infinity()); }), err::BadValue);
     // Feet beyond 32 bits cannot be shown.
     EXPECT_EQ(errorOf([] { FormatInchesForDisplay(1e15); }), err::Overflow);
-    // A failed call leaves the last display as it was.
-    FormatInchesForDisplay(150);
     EXPECT_EQ(errorOf([] { FormatInchesForDisplay(1e300); }), err::Overflow);
-    EXPECT_EQ(gLastDisplayText, "12' 6" + kInch);
-    EXPECT_DOUBLE_EQ(gLastDisplayValue, 150);
 }
 
 TEST_F(TranslatorTest, DisplayUnderACommaLocale)
 {
     useLocale(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(FormatInchesForDisplay(150.5), "12' 6 1/2" + kInch);
-    EXPECT_DOUBLE_EQ(gLastDisplayValue, 150.5);
+    double kept = 0;
+    EXPECT_EQ(FormatInchesForDisplay(150.5, &kept), "12' 6 1/2" + kInch);
+    EXPECT_DOUBLE_EQ(kept, 150.5);
     EXPECT_EQ(FormatInchesForDisplay(-0.5), "-1/2" + kInch);
     double v = 0;
     EXPECT_EQ(FormattedOutput(QStringLiteral("150,5"), 6, 6, v, QStringLiteral("#0.00")), "150,50" + kInch);
@@ -351,15 +346,15 @@ TEST_F(StoredLengthTest, StoredFeetComeBackAsTheTypedDisplay)
     for (const auto& [typed, shown] : cases) {
         SCOPED_TRACE(typed);
         ++id;
-        FormatInchesForDisplay(ConvertInputToInches(QString::fromUtf8(typed)));
-        const double feet = gLastDisplayValue / 12;
-        gLastDisplayValue = 0;
+        double kept = 0;
+        FormatInchesForDisplay(ConvertInputToInches(QString::fromUtf8(typed)), &kept);
+        const double feet = kept / 12;
         addEaveWall(id, QStringLiteral("W%1").arg(id), 10, feet, 24);
 
         const dv::Value stored =
             scalar(QStringLiteral("SELECT WallLength FROM General_Information WHERE WallID = %1").arg(id));
-        EXPECT_EQ(FormatInchesForDisplay(ConvertInputToInches(stored.toText())), QString::fromUtf8(shown));
-        EXPECT_NEAR(gLastDisplayValue, feet * 12, 1e-9);
+        EXPECT_EQ(FormatInchesForDisplay(ConvertInputToInches(stored.toText()), &kept), QString::fromUtf8(shown));
+        EXPECT_NEAR(kept, feet * 12, 1e-9);
     }
     QLocale::setDefault(saved);
 }

@@ -92,9 +92,10 @@ void exercise(const QString& text)
     try {
         const double inches = ConvertInputToInches(text);
         ASSERT_TRUE(std::isfinite(inches)) << text.left(80).toStdString();
-        const QString shown = FormatInchesForDisplay(inches);
+        double kept = 0;
+        const QString shown = FormatInchesForDisplay(inches, &kept);
         ASSERT_FALSE(shown.isEmpty());
-        ASSERT_TRUE(std::isfinite(gLastDisplayValue));
+        ASSERT_TRUE(std::isfinite(kept));
     } catch (const AppError& e) {
         ASSERT_TRUE(expectedError(e.number())) << e.number() << " " << text.left(80).toStdString();
     }
@@ -126,8 +127,6 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(saved_);
-        gLastDisplayValue = 0;
-        gLastDisplayText.clear();
     }
 
 private:

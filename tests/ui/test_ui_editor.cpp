@@ -338,7 +338,6 @@ TEST_F(EditorTest, AnEaveWallTypedInIsStoredInFeet)
     EXPECT_EQ(stored(QStringLiteral("IsZoneWall"), 1).toInt32(), 0);
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 0.0);
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("DTFH"), 1).toDouble(), 0.0);
-    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 0.0);
 
     // Back on the project page with the wall complete.
     EXPECT_EQ(w->SSTab2->currentIndex(), dv::frmDorvMain::ProjectPage);
@@ -580,12 +579,10 @@ TEST_F(EditorTest, LengthRuleLeavesEmptyBoxesAloneExceptTheFirstColumnDistance)
     w->txtEaveHeight_LostFocus();
     const QString label = w->lblPictureEaveHeight->text();
     const QPoint at = w->lblPictureEaveHeight->pos();
-    dv::gLastDisplayValue = 7;
     w->txtEaveHeight->clear();
     w->txtEaveHeight_LostFocus();
     EXPECT_EQ(w->lblPictureEaveHeight->text(), label);
     EXPECT_EQ(w->lblPictureEaveHeight->pos(), at);
-    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 7.0);
 
     w->txtDTFH->setText(QStringLiteral("8"));
     w->txtDTFH_LostFocus();
@@ -615,10 +612,9 @@ TEST_F(EditorTest, TypedLengthsAreCappedTranslatedAndStoredInFeet)
 
     // Feet, inches and sixteenths, or marks and a fraction: the same length.
     type(w->txtEaveHeight, QStringLiteral("12 6 8"));
-    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 150.5);
+    EXPECT_DOUBLE_EQ(dv::ConvertInputToInches(w->txtEaveHeight->text()), 150.5);
     const QString first = w->txtEaveHeight->text();
     type(w->txtEaveHeight, QStringLiteral("12' 6 1/2\""));
-    EXPECT_DOUBLE_EQ(dv::gLastDisplayValue, 150.5);
     EXPECT_EQ(w->txtEaveHeight->text(), first);
     w->cmdAddtoProject_Click();
     // Numbers reach the statement with 15 significant digits.

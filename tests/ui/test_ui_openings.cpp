@@ -45,15 +45,12 @@ QString storedOnce(const QString& typed)
 QString storedTwice(const QString& typed)
 {
     const double shownInches = dv::ConvertInputToInches(dv::FormatInchesForDisplay(dv::ConvertInputToInches(typed)));
-    dv::gLastDisplayValue = 0;
     return dv::sqlNumber(shownInches / 12.0);
 }
 
 QString shown(const QString& storedText)
 {
-    const QString s = dv::FormatInchesForDisplay(dv::ConvertInputToInches(storedText));
-    dv::gLastDisplayValue = 0;
-    return s;
+    return dv::FormatInchesForDisplay(dv::ConvertInputToInches(storedText));
 }
 
 // Picks a row of a combo as the user would; false when no row shows text.

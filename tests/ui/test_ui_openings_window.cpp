@@ -118,7 +118,6 @@ TEST_F(OpeningsWindowTest, AWallEnteredWithColumnsAndOpeningsIsCompared)
 {
     ASSERT_NE(ed, nullptr);
     // Every length box is read again after it shows display text.
-    dv::gLastDisplayValue = 0;
     addAndOpenWall(u"North"_s);
     ASSERT_EQ(w->editedWallID(), 1);
 

@@ -408,7 +408,7 @@ void frmDorvMain::Form_Load()
 void frmDorvMain::LoadCustomerProfileList()
 {
     cboCustomerProfile->removeAll();
-    SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
+    const QString SqlText = QStringLiteral("SELECT * FROM Customer_ProfileID ORDER BY rowid");
     Recordset rs = DbConnection.query(SqlText);
     while (!rs.eof()) {
         cboCustomerProfile->addRowFields(

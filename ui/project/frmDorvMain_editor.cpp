@@ -393,9 +393,9 @@ void frmDorvMain::pressDefaultButton()
 void frmDorvMain::placeLabel(QLabel* label, int anchorX, int anchorY)
 {
     label->adjustSize();
-    CenterLabelLeft(static_cast<std::int16_t>(anchorX), static_cast<std::int16_t>(anchorY),
-                    toInt16(label->width() * 15.0));
-    label->move(px(gLabelLeft), px(anchorY));
+    const std::int16_t left = CenterLabelLeft(static_cast<std::int16_t>(anchorX), static_cast<std::int16_t>(anchorY),
+                                              toInt16(label->width() * 15.0));
+    label->move(px(left), px(anchorY));
 }
 
 void frmDorvMain::lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anchorY)
@@ -495,8 +495,7 @@ void frmDorvMain::txtRoofSlope_LostFocus()
             text = QStringLiteral("12");
             txtRoofSlope->setText(text);
         }
-        SetRoofSlopeText(text);
-        txtRoofSlope->setText(gSlopeText);
+        txtRoofSlope->setText(SetRoofSlopeText(text));
         lblPictureSlope->setText(txtRoofSlope->text().section(QLatin1Char('/'), 0, 0));
         lblPictureSlope->adjustSize();
     });

@@ -54,12 +54,11 @@ constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
 double readLengthBox(QLineEdit* box)
 {
     const double inches = readNamingBox(box, [box] { return ConvertInputToInches(box ? box->text() : QString(), 0); });
-    const QString shown = FormatInchesForDisplay(inches);
+    double kept = 0;
+    const QString shown = FormatInchesForDisplay(inches, &kept);
     if (box)
         box->setText(shown);
-    const double feet = gLastDisplayValue / 12.0;
-    gLastDisplayValue = 0;
-    return checkedFinite(feet, "length");
+    return checkedFinite(kept / 12.0, "length");
 }
 
 // A stored length (decimal feet as text) in display notation.
@@ -364,8 +363,8 @@ void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
         return;
     label->setText(box->text());
     label->adjustSize();
-    CenterLabelLeft(x, y, toInt16(static_cast<double>(label->width()) * kTwipsPerPixel));
-    label->move(gLabelLeft / kTwipsPerPixel, y / kTwipsPerPixel);
+    const std::int16_t left = CenterLabelLeft(x, y, toInt16(static_cast<double>(label->width()) * kTwipsPerPixel));
+    label->move(left / kTwipsPerPixel, y / kTwipsPerPixel);
 }
 
 }  // namespace

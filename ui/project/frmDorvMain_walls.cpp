@@ -52,10 +52,9 @@ double storedFeet(QLineEdit* box)
 {
     if (box->text().isEmpty())
         return 0;
-    readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text())); });
-    const double feet = gLastDisplayValue / 12.0;
-    gLastDisplayValue = 0;
-    return checkedFinite(feet, "length");
+    double kept = 0;
+    readNamingBox(box, [box, &kept] { return FormatInchesForDisplay(ConvertInputToInches(box->text()), &kept); });
+    return checkedFinite(kept / 12.0, "length");
 }
 
 // A count typed into a zone box: 0 when empty; anything but a number is
