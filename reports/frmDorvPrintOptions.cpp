@@ -1,4 +1,5 @@
 #include "reports/frmDorvPrintOptions.h"
+#include "core/data_location.h"
 #include "ui/project/message_box.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
@@ -168,7 +169,8 @@ void frmDorvPrintOptions::buildWindow()
         options->addWidget(field, row, 1);
         ++row;
     }
-    options->addWidget(chkCustomNote, row++, 0, 1, 2);
+    // Only as wide as its caption: a click beside it would not tick it.
+    options->addWidget(chkCustomNote, row++, 0, 1, 2, Qt::AlignLeft);
     options->addWidget(lblNotes, row++, 0, 1, 2);
     options->addWidget(txtNotes, row++, 0, 1, 2);
     options->setColumnStretch(1, 1);
@@ -473,7 +475,7 @@ void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().cmdP
 
 QString frmDorvPrintOptions::chooseDocumentFile()
 {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), QString(),
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), ProjectsFolder(),
                                         QStringLiteral("PDF files (*.pdf)"));
 }
 

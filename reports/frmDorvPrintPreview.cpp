@@ -1,4 +1,5 @@
 #include "reports/frmDorvPrintPreview.h"
+#include "core/data_location.h"
 
 #include "reports/modDorvPrint.h"
 #include "ui/project/app_info.h"
@@ -156,7 +157,7 @@ void frmDorvPrintPreview::cmdPrint_Click()
 void frmDorvPrintPreview::cmdSavePdf_Click()
 {
     QString file = pdfFileHook ? pdfFileHook()
-                               : QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
+                               : QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), ProjectsFolder(),
                                                               QStringLiteral("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
