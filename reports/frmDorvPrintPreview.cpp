@@ -188,7 +188,8 @@ void frmDorvPrintPreview::printDocument(int currentPage)
     to = std::clamp(to, from, pages);
     VSPrint.render(&printer, from, to);
 
-    // With no printer installed the dialog's one choice is a PDF file.
+    // A print to a PDF file (the dialog's one choice with no printer
+    // installed): the user is told where the file went.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         const QString text = QStringLiteral("The report was saved as a PDF file: ") +
                              QDir::toNativeSeparators(printer.outputFileName());
