@@ -471,7 +471,8 @@ void frmDorvPrintOptions::drawReports(bool includeQuote) { PrintReports(*this, i
 
 void frmDorvPrintOptions::showPreview() { frmDorvPrintPreview::instance().showModeless(); }
 
-void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().cmdPrint_Click(); }
+// The preview may still show an older document: no current page to offer.
+void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().printDocument(0); }
 
 QString frmDorvPrintOptions::chooseDocumentFile()
 {
