@@ -17,6 +17,9 @@ namespace dv {
 namespace {
 
 const QString kDatabaseName = QStringLiteral("Dorvane.dat");
+// The build places the delivered database in this folder beside the
+// executable, where no run of the program works on it.
+const QString kBuildDeliveredFolder = QStringLiteral("delivered");
 // "Path/File access error": a file or folder that cannot be made or written.
 constexpr long kPathFileAccess = 75;
 
@@ -25,9 +28,21 @@ QString installedDataFolder(const QString& exeFolder)
     return QDir::cleanPath(exeFolder + QLatin1Char('/') + QStringLiteral(DV_INSTALLED_DATA_FROM_BIN));
 }
 
+QString inFolder(const QString& folder, const QString& name) { return folder + QLatin1Char('/') + name; }
+
+QString buildDeliveredDatabase(const QString& exeFolder)
+{
+    return inFolder(inFolder(exeFolder, kBuildDeliveredFolder), kDatabaseName);
+}
+
 [[noreturn]] void raiseCopyFailed(const QString& from, const QString& to, const QString& cause)
 {
-    throw AppError(kPathFileAccess, QStringLiteral("Could not copy the database '%1' to '%2': %3").arg(from, to, cause));
+    const QString whatToDo = QFileInfo(to).isAbsolute()
+        ? QStringLiteral("Make sure the folder '%1' can be made and written, then start the program again.")
+              .arg(QFileInfo(to).absolutePath())
+        : QStringLiteral("Start the program as a user who has a home folder.");
+    throw AppError(kPathFileAccess,
+                   QStringLiteral("Could not copy the database '%1' to '%2': %3 %4").arg(from, to, cause, whatToDo));
 }
 
 // Copies the delivered database to `to` through a temporary name, so that
@@ -49,7 +64,13 @@ void copyDatabase(const QString& from, const QString& to)
     QFile copy(partial);
     copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
                         | QFileDevice::WriteUser);
+    // The rename never replaces a file: a copy that another start made in
+    // the meantime is the one to use (and it may already be in use).
     if (!copy.rename(to)) {
+        if (QFileInfo::exists(to)) {
+            QFile::remove(partial);
+            return;
+        }
         const QString cause = copy.errorString();
         QFile::remove(partial);
         raiseCopyFailed(from, to, cause);
@@ -61,31 +82,47 @@ void copyDatabase(const QString& from, const QString& to)
 QString DeliveredDataFolder(const QString& exeFolder)
 {
     const QString folder = QDir::cleanPath(exeFolder);
-    if (QFileInfo::exists(folder + QLatin1Char('/') + kDatabaseName))
+    if (QFileInfo::exists(inFolder(folder, kDatabaseName)) || QFileInfo::exists(buildDeliveredDatabase(folder)))
         return folder;
     const QString installed = installedDataFolder(folder);
-    if (QFileInfo::exists(installed + QLatin1Char('/') + kDatabaseName))
+    if (QFileInfo::exists(inFolder(installed, kDatabaseName)))
         return installed;
     return folder;
 }
 
 QString UserDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-QString ChooseDatabasePath(const QString& exeFolder)
+QString ChooseDatabasePath(const QString& exeFolder, QString* deliveredFrom)
 {
     const QString folder = QDir::cleanPath(exeFolder);
-    const QString beside = folder + QLatin1Char('/') + kDatabaseName;
+    const QString beside = inFolder(folder, kDatabaseName);
+    const QString built = buildDeliveredDatabase(folder);
     const bool besideExists = QFileInfo::exists(beside);
-    // A folder the user may write to keeps its database in place.
-    if (besideExists && QFileInfo(folder).isWritable())
+    const bool builtExists = QFileInfo::exists(built);
+    const bool writable = QFileInfo(folder).isWritable();
+    if (deliveredFrom)
+        *deliveredFrom = builtExists ? built : QString();
+    // A folder the user may write to keeps its database in place; in a
+    // build folder that is the working copy of the delivered database.
+    if (besideExists && writable)
         return beside;
-    const QString delivered = besideExists ? beside : installedDataFolder(folder) + QLatin1Char('/') + kDatabaseName;
+    if (builtExists && writable) {
+        copyDatabase(built, beside);
+        return beside;
+    }
+    const QString installed = inFolder(installedDataFolder(folder), kDatabaseName);
+    const QString delivered = besideExists ? beside : builtExists ? built : installed;
     if (!QFileInfo::exists(delivered))
-        return beside;
+        throw AppError(err::FileNotFound,
+                       QStringLiteral("The delivered database '%1' was not found (nor '%2' in a build folder). "
+                                      "Install the program again.")
+                           .arg(installed, built));
+    if (deliveredFrom)
+        *deliveredFrom = delivered;
     const QString userFolder = UserDataFolder();
     if (userFolder.isEmpty())
         raiseCopyFailed(delivered, kDatabaseName, QStringLiteral("there is no folder for the user's data."));
-    const QString userCopy = QDir::cleanPath(userFolder) + QLatin1Char('/') + kDatabaseName;
+    const QString userCopy = inFolder(QDir::cleanPath(userFolder), kDatabaseName);
     if (!QFileInfo::exists(userCopy))
         copyDatabase(delivered, userCopy);
     return userCopy;

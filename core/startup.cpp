@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "core/compact.h"
 #include "core/data_location.h"
+#include "core/database_lock.h"
 #include "core/project_reset.h"
 
 #include "platform/app_error.h"
@@ -29,13 +30,30 @@ void checkDatabaseFile(const QString& path)
         throw AppError(compact_err::ReadOnly, QStringLiteral("The file is read-only for this user."));
 }
 
+// What the user can do about a database file that cannot serve.
+QString whatToDo(long number, const QString& deliveredFrom)
+{
+    if (number == compact_err::ReadOnly || number == 70)
+        return QStringLiteral("Make the file writable for this user, then start the program again.");
+    if (number == 75)
+        return QStringLiteral("Make its folder writable and make room on the disk, then start the program again.");
+    if (!deliveredFrom.isEmpty())
+        return QStringLiteral("Remove it to start again from the delivered database '%1' (the profiles and prices "
+                              "kept in it are lost with it).")
+            .arg(deliveredFrom);
+    return QStringLiteral("Install the program again, or put a good copy of the database in its place.");
+}
+
 }  // namespace
 
 ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>& createProjectWindow,
                   const std::function<void()>& pumpEvents)
 {
-    // The choice of the database names the files it is about when it fails.
-    DatabasePath = ChooseDatabasePath(QDir::cleanPath(exeFolder));
+    // The choice of the database and its lock name the files they are
+    // about, and what to do, when they fail.
+    QString deliveredFrom;
+    DatabasePath = ChooseDatabasePath(QDir::cleanPath(exeFolder), &deliveredFrom);
+    LockDatabase(DatabasePath);
     try {
         checkDatabaseFile(DatabasePath);
         OpenDatabase();
@@ -49,11 +67,13 @@ ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>&
         OpenDatabase();
         return view;
     } catch (const AppError& e) {
-        // Every start-up message names the file it is about.
+        // Every start-up message names the file it is about and what the
+        // user can do.
+        const QString hint = whatToDo(e.number(), deliveredFrom);
         if (e.description().contains(DatabasePath))
-            throw;
+            throw AppError(e.number(), e.description() + QLatin1Char(' ') + hint, e.source());
         throw AppError(e.number(),
-                       QStringLiteral("The database file '%1' cannot be used: %2").arg(DatabasePath, e.description()),
+                       QStringLiteral("The database file '%1' cannot be used: %2 %3").arg(DatabasePath, e.description(), hint),
                        e.source());
     }
 }

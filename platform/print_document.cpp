@@ -820,16 +820,31 @@ QStringList PrintDocument::pageTexts(int page) const
 
 namespace {
 
-void paintModel(QPainter& painter, const PrintModel& model, QPagedPaintDevice* device)
+void paintModel(QPainter& painter, const PrintModel& model, QPagedPaintDevice* device, int fromPage, int toPage)
 {
+    // Items are placed in points times the device's dots per point; fonts
+    // go by point size. The fit to the paper is the one world transform on
+    // top of that, so text and lines scale together.
     const double sx = device->logicalDpiX() / 72.0;
     const double sy = device->logicalDpiY() / 72.0;
+    const QPageLayout layout = device->pageLayout();
+    const QTransform toPaper = PrintDocument::paperTransform(model, layout);
+    // The painter's origin: the paper's corner, or the corner of the area
+    // inside the margins.
+    const QPoint origin = layout.mode() == QPageLayout::FullPageMode
+                              ? QPoint()
+                              : layout.paintRectPixels(device->logicalDpiX()).topLeft();
+    const QTransform world(toPaper.m11(), 0, 0, toPaper.m22(), toPaper.dx() * sx - origin.x(),
+                           toPaper.dy() * sy - origin.y());
+    const int last = std::min(toPage > 0 ? toPage : static_cast<int>(model.pages.size()),
+                              static_cast<int>(model.pages.size()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (size_t p = 0; p < model.pages.size(); ++p) {
-        if (p > 0)
+    for (int p = std::max(fromPage, 1); p <= last; ++p) {
+        if (p > std::max(fromPage, 1))
             device->newPage();
-        for (const PrintItem& item : model.pages[p].items) {
+        painter.setWorldTransform(world);
+        for (const PrintItem& item : model.pages[static_cast<size_t>(p - 1)].items) {
             switch (item.kind) {
             case PrintItem::Kind::Rule:
                 painter.setPen(QPen(Qt::black, kRuleWidth * sx));
@@ -853,15 +868,31 @@ void paintModel(QPainter& painter, const PrintModel& model, QPagedPaintDevice* d
 
 }  // namespace
 
-void PrintDocument::renderModel(const PrintModel& model, QPagedPaintDevice* device)
+QTransform PrintDocument::paperTransform(const PrintModel& model, const QPageLayout& layout)
+{
+    const QRectF paper = layout.fullRectPoints();
+    if (std::abs(paper.width() - model.pageWidth) < 0.5 && std::abs(paper.height() - model.pageHeight) < 0.5)
+        return QTransform();
+    QRectF area = paper.marginsRemoved(layout.marginsPoints());
+    if (area.isEmpty())
+        area = paper;
+    const double scale = std::min(area.width() / model.pageWidth, area.height() / model.pageHeight);
+    return QTransform(scale, 0, 0, scale, area.left() + (area.width() - scale * model.pageWidth) / 2,
+                      area.top() + (area.height() - scale * model.pageHeight) / 2);
+}
+
+void PrintDocument::renderModel(const PrintModel& model, QPagedPaintDevice* device, int fromPage, int toPage)
 {
     QPainter painter;
     if (!painter.begin(device))
         throw AppError(kFileAccessError, QStringLiteral("The report cannot be drawn on this device."));
-    paintModel(painter, model, device);
+    paintModel(painter, model, device, fromPage, toPage);
 }
 
-void PrintDocument::render(QPagedPaintDevice* device) const { renderModel(finished_, device); }
+void PrintDocument::render(QPagedPaintDevice* device, int fromPage, int toPage) const
+{
+    renderModel(finished_, device, fromPage, toPage);
+}
 
 void PrintDocument::writePdf(const QString& fileName) const
 {
@@ -873,7 +904,7 @@ void PrintDocument::writePdf(const QString& fileName) const
     QPainter painter;
     if (!painter.begin(&writer))
         throw AppError(kFileAccessError, QStringLiteral("Path/File access error: %1").arg(fileName));
-    paintModel(painter, finished_, &writer);
+    paintModel(painter, finished_, &writer, 1, 0);
 }
 
 }  // namespace dv

@@ -22,15 +22,18 @@
 //   doc.render(&pdfWriterOrPrinter);  doc.writePdf(path);  doc.dump();
 //
 // Positions are points (1/72 in) from the paper's top left corner; the page
-// is US Letter portrait (612 x 792 pt). Text is measured on one fixed
-// 1200 dpi device, whatever the output.
+// is US Letter portrait (612 x 792 pt), drawn as it is on Letter paper and
+// scaled to fit any other paper. Text is measured on one fixed 1200 dpi
+// device, whatever the output.
 #include <QImage>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QTransform>
 #include <functional>
 #include <vector>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -188,10 +191,16 @@ public:
     // The texts of one page (1-based) of the finished document, one item a line.
     QStringList pageTexts(int page) const;
 
-    // Draws the finished document on a paged device (printer, PDF writer,
-    // preview), one device page per page.
-    void render(QPagedPaintDevice* device) const;
-    static void renderModel(const PrintModel& model, QPagedPaintDevice* device);
+    // Draws pages fromPage to toPage (1-based, both included; toPage 0 for
+    // the last) of the finished document on a paged device (printer, PDF
+    // writer, preview), one device page per page.
+    void render(QPagedPaintDevice* device, int fromPage = 1, int toPage = 0) const;
+    static void renderModel(const PrintModel& model, QPagedPaintDevice* device, int fromPage = 1, int toPage = 0);
+    // Where a page lands on the paper of a layout, from the model's points
+    // to points from the paper's top left corner: unchanged on paper of the
+    // page's own size; on any other paper uniformly scaled to fit inside the
+    // layout's margins (the printable area) and centred.
+    static QTransform paperTransform(const PrintModel& model, const QPageLayout& layout);
     // Writes the finished document as a PDF file; AppError when it cannot.
     void writePdf(const QString& fileName) const;
 

@@ -1,4 +1,5 @@
 #include "reports/frmDorvPrintOptions.h"
+#include "core/data_location.h"
 #include "ui/common/message_box.h"
 #include "core/app_state.h"
 #include "core/input_filters.h"
@@ -169,7 +170,8 @@ void frmDorvPrintOptions::buildWindow()
         options->addWidget(field, row, 1);
         ++row;
     }
-    options->addWidget(chkCustomNote, row++, 0, 1, 2);
+    // Only as wide as its caption: a click beside it would not tick it.
+    options->addWidget(chkCustomNote, row++, 0, 1, 2, Qt::AlignLeft);
     options->addWidget(lblNotes, row++, 0, 1, 2);
     options->addWidget(txtNotes, row++, 0, 1, 2);
     options->setColumnStretch(1, 1);
@@ -470,11 +472,12 @@ void frmDorvPrintOptions::drawReports(bool includeQuote) { PrintReports(*this, i
 
 void frmDorvPrintOptions::showPreview() { frmDorvPrintPreview::instance().showModeless(); }
 
-void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().cmdPrint_Click(); }
+// The preview may still show an older document: no current page to offer.
+void frmDorvPrintOptions::printDocument() { frmDorvPrintPreview::instance().printDocument(0); }
 
 QString frmDorvPrintOptions::chooseDocumentFile()
 {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), QString(),
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Document"), ProjectsFolder(),
                                         QStringLiteral("PDF files (*.pdf)"));
 }
 

@@ -1,10 +1,14 @@
 #include "reports/frmDorvPrintPreview.h"
+#include "core/data_location.h"
 
+#include "core/project_view.h"
 #include "reports/modDorvPrint.h"
 #include "ui/common/app_info.h"
 #include "ui/common/guarded.h"
+#include "ui/common/message_box.h"
 
 #include <QActionGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -13,16 +17,26 @@
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace dv {
 
 std::function<void(frmDorvPrintPreview&, bool)> frmDorvPrintPreview::showHook;
 std::function<QString()> frmDorvPrintPreview::pdfFileHook;
+std::function<int(QPrintDialog&)> frmDorvPrintPreview::printDialogHook;
 
 namespace {
 // The one preview window: made on first use, shown by every report.
 frmDorvPrintPreview* gPreview = nullptr;
+
+// "Dorvane - <project name>"; the program's title alone while the project
+// name box is empty.
+QString printJobName()
+{
+    const QString project = hasProjectView() ? projectView().projectName().trimmed() : QString();
+    return project.isEmpty() ? appTitle() : appTitle() + QStringLiteral(" - ") + project;
 }
+}  // namespace
 
 frmDorvPrintPreview& frmDorvPrintPreview::instance()
 {
@@ -146,18 +160,53 @@ void frmDorvPrintPreview::showModal()
     exec();
 }
 
-void frmDorvPrintPreview::cmdPrint_Click()
+void frmDorvPrintPreview::cmdPrint_Click() { printDocument(preview_->currentPage()); }
+
+void frmDorvPrintPreview::printDocument(int currentPage)
 {
-    QPrintDialog dialog(&printer_, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const int pages = VSPrint.pageCount();
+    if (pages == 0)
         return;
-    VSPrint.render(&printer_);
+    // A printer of the job's own: the dialog sets it to the queue's paper,
+    // and the preview's stays Letter.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setDocName(printJobName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, pages);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, currentPage > 0);
+    if ((printDialogHook ? printDialogHook(dialog) : dialog.exec()) != QDialog::Accepted)
+        return;
+
+    int from = 1;
+    int to = pages;
+    if (printer.printRange() == QPrinter::PageRange) {
+        from = printer.fromPage();
+        to = printer.toPage() > 0 ? printer.toPage() : pages;
+    } else if (printer.printRange() == QPrinter::CurrentPage && currentPage > 0) {
+        from = to = currentPage;
+    }
+    from = std::clamp(from, 1, pages);
+    to = std::clamp(to, from, pages);
+    VSPrint.render(&printer, from, to);
+
+    // A print to a PDF file (the dialog's one choice with no printer
+    // installed): the user is told where the file went.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString text = QStringLiteral("The report was saved as a PDF file: ") +
+                             QDir::toNativeSeparators(printer.outputFileName());
+        const QString title = QStringLiteral("Information");
+        if (hasProjectView())
+            projectView().messageBox(text, title, MsgButtons::Ok, MsgIcon::Information);
+        else
+            execMessageBox(this, text, title, MsgButtons::Ok, MsgIcon::Information);
+    }
 }
 
 void frmDorvPrintPreview::cmdSavePdf_Click()
 {
     QString file = pdfFileHook ? pdfFileHook()
-                               : QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
+                               : QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), ProjectsFolder(),
                                                               QStringLiteral("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QPrintDialog;
 class QPrintPreviewWidget;
 
 namespace dv {
@@ -28,6 +29,16 @@ public:
     static std::function<void(frmDorvPrintPreview&, bool modal)> showHook;
     // When set (headless tests), gives the PDF file name instead of asking.
     static std::function<QString()> pdfFileHook;
+    // When set (headless tests), answers the print dialog in place of the
+    // user: sets up the dialog's printer as a choice would and returns
+    // QDialog::Accepted or QDialog::Rejected.
+    static std::function<int(QPrintDialog&)> printDialogHook;
+
+    // Prints the document through the print dialog: the pages chosen there
+    // (the dialog offers exactly the document's pages, and currentPage as
+    // the current page when it is not 0), on the printer's paper, as a job
+    // named after the program and the project.
+    void printDocument(int currentPage);
 
     PrintDocument VSPrint;
 
@@ -51,6 +62,7 @@ private:
     void refresh();
     void setView(QAction* view);
 
+    // The preview's printer: Letter, whatever paper a print job takes.
     QPrinter printer_{QPrinter::HighResolution};
     QPrintPreviewWidget* preview_ = nullptr;
     QAction* view_ = nullptr;

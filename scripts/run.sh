@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is needed (as root), builds and starts Dorvane.
+# Installs what is missing (as root), builds and starts Dorvane.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-if [ "$(id -u)" = 0 ]; then bash "$here/scripts/install-deps.sh"; fi
+# The program is a desktop program: without a display it cannot show its
+# window, so say so before installing or building anything.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Dorvane needs a desktop: no display is set (DISPLAY or WAYLAND_DISPLAY)." >&2
+  echo "Start it from a desktop session, or over 'ssh -X'." >&2
+  exit 1
+fi
+if [ "$(id -u)" = 0 ]; then bash "$here/scripts/install-deps.sh" --if-missing; fi
 bash "$here/scripts/build.sh"
 exec "$here/build/Dorvane"

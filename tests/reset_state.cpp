@@ -1,5 +1,6 @@
 #include "tests/reset_state.h"
 #include "core/app_state.h"
+#include "core/database_lock.h"
 #include "core/input_filters.h"
 #include "core/project_view.h"
 #include "core/translator.h"
@@ -14,8 +15,8 @@ namespace dvtest {
 namespace {
 
 // Every test starts from the state a fresh program has: the shared values
-// empty, no connection and no project view, the locales the run started
-// with. A test that changes any of them cannot reach the next one.
+// empty, no connection, no database lock and no project view, the locales
+// the run started with. A test that changes any of them cannot reach the next one.
 class ResetState : public ::testing::EmptyTestEventListener {
 public:
     explicit ResetState(std::function<void()> more)
@@ -30,6 +31,7 @@ private:
     void reset()
     {
         dv::DbConnection.close();
+        dv::UnlockDatabase();
         dv::setProjectView(nullptr);
         dv::DatabasePath.clear();
         dv::CurrentWallID = 0;

@@ -1,4 +1,5 @@
 #include "tests/test_support.h"
+#include "core/database_lock.h"
 #include "platform/numbers.h"
 
 #include <QFile>
@@ -31,6 +32,7 @@ void DbTest::SetUp()
 void DbTest::TearDown()
 {
     dv::DbConnection.close();
+    dv::UnlockDatabase();
     dv::setProjectView(nullptr);
 }
 

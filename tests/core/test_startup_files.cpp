@@ -3,6 +3,7 @@
 // crash leaves behind.
 #include "core/app_state.h"
 #include "core/compact.h"
+#include "core/database_lock.h"
 #include "core/project_files.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
@@ -11,8 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 
 #include <csignal>
+#include <functional>
+#include <vector>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +31,7 @@ protected:
     void TearDown() override
     {
         DbConnection.close();
+        UnlockDatabase();
         setProjectView(nullptr);
     }
 
@@ -76,8 +82,9 @@ TEST_F(StartupFileTest, StartsAndOpensAProjectFromFoldersWithNonAsciiNames)
         OpenProjectFile(project);
         EXPECT_EQ(view.project, name);
         EXPECT_TRUE(DbConnection.isOpen());
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2) << name.toStdString();  // nothing stray
         DbConnection.close();
+        UnlockDatabase();  // as when the program ends
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2) << name.toStdString();  // nothing stray
     }
 }
 
@@ -135,6 +142,7 @@ TEST_F(StartupFileTest, ADatabaseTheUserCannotWriteIsRefusedBeforeAnythingChange
     }
     EXPECT_TRUE(why.contains(path)) << why.toStdString();
     EXPECT_TRUE(why.contains(QStringLiteral("read-only"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("Make the file writable"))) << why.toStdString();
     EXPECT_FALSE(windowMade);
     EXPECT_EQ(bytes(path), before);
 }
@@ -184,8 +192,133 @@ TEST_F(StartupFileTest, WhatACrashLeftBehindNeverBlocksAStart)
         f.write("left by a crash");
     }
     ASSERT_EQ(start(folder), QString());
+    DbConnection.close();
+    UnlockDatabase();  // as when the program ends
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("Dorvane.dat")});
+}
+
+TEST_F(StartupFileTest, ABuildFolderWorksOnACopyAndLeavesTheDeliveredDatabaseAsBuilt)
+{
+    const QString folder = tmp.path() + QStringLiteral("/build");
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/delivered")));
+    const QString delivered = folder + QStringLiteral("/delivered/Dorvane.dat");
+    ASSERT_TRUE(QFile::copy(dvtest::deliveredDatabase(), delivered));
+    const QByteArray built = bytes(delivered);
+    const QString copy = folder + QStringLiteral("/Dorvane.dat");
+    const auto profileName = [] {
+        return DbConnection.query(QStringLiteral("SELECT CustomerProfileName FROM Customer_ProfileID WHERE ID = 1"))
+            .field(0).toText();
+    };
+
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_EQ(DatabasePath, copy);
+    DbConnection.execute(QStringLiteral("UPDATE Customer_ProfileID SET CustomerProfileName = 'Mine' WHERE ID = 1"));
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_EQ(profileName(), QStringLiteral("Mine"));  // the working copy is kept
+    EXPECT_EQ(bytes(delivered), built);
+
+    // Removing the working copy starts again from the delivered data.
+    DbConnection.close();
+    UnlockDatabase();
+    ASSERT_TRUE(QFile::remove(copy));
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_EQ(profileName(), QStringLiteral("Default"));
+    EXPECT_EQ(bytes(delivered), built);
+}
+
+TEST_F(StartupFileTest, ASecondStartWhileTheDatabaseIsInUseIsRefusedAndChangesNothing)
+{
+    const QString folder = programFolder(QStringLiteral("held"));
+    const QString path = folder + QStringLiteral("/Dorvane.dat");
+    // The first program: it holds the lock and has the database open.
+    QLockFile first(DatabaseLockPath(path));
+    ASSERT_TRUE(first.tryLock(0));
+    DatabasePath = path;
+    OpenDatabase();
+    const QByteArray before = bytes(path);
+
+    const QString why = start(folder);
+    EXPECT_TRUE(why.contains(QStringLiteral("already running"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(path)) << why.toStdString();
+    EXPECT_FALSE(windowMade);
+    EXPECT_EQ(bytes(path), before);
+    // The first keeps writing.
+    EXPECT_NO_THROW(DbConnection.execute(QStringLiteral("UPDATE Customer_ProfileID SET CustomerProfileName = 'Mine' "
+                                                        "WHERE ID = 1")));
+}
+
+TEST_F(StartupFileTest, ALockLeftByAKilledProgramDoesNotBlockTheStart)
+{
+    const QString folder = programFolder(QStringLiteral("killed"));
+    const QString lockPath = DatabaseLockPath(folder + QStringLiteral("/Dorvane.dat"));
+    // The lock file as a program writes it, with the process ID of one
+    // that was killed with SIGKILL.
+    QByteArray contents;
+    {
+        QLockFile ours(lockPath);
+        ASSERT_TRUE(ours.tryLock(0));
+        QFile f(lockPath);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        contents = f.readAll();
+    }
+    QProcess killed;
+    killed.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    ASSERT_TRUE(killed.waitForStarted());
+    const QByteArray deadPid = QByteArray::number(killed.processId());
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished());
+    {
+        QFile f(lockPath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(deadPid + contents.mid(contents.indexOf('\n')));
+    }
+    EXPECT_EQ(start(folder), QString());
+    EXPECT_TRUE(windowMade);
+}
+
+TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
+{
+    struct Case {
+        const char* name;
+        std::function<QString(const QString& base)> prepare;  // returns the program folder
+        std::vector<QString> says;                             // "%1" stands for the base folder
+    };
+    const std::vector<Case> cases = {
+        {"installed without its delivered database",
+         [](const QString& base) {
+             QDir().mkpath(base + QStringLiteral("/bin"));
+             return base + QStringLiteral("/bin");
+         },
+         {QStringLiteral("%1/share/dorvane/Dorvane.dat"), QStringLiteral("Install the program again")}},
+        {"a damaged working copy in a build folder",
+         [](const QString& base) {
+             QDir().mkpath(base + QStringLiteral("/delivered"));
+             QFile::copy(dvtest::deliveredDatabase(), base + QStringLiteral("/delivered/Dorvane.dat"));
+             QFile f(base + QStringLiteral("/Dorvane.dat"));
+             if (f.open(QIODevice::WriteOnly))
+                 f.write(QByteArray(4096, 'x'));
+             return base;
+         },
+         {QStringLiteral("%1/Dorvane.dat"), QStringLiteral("Remove it to start again from the delivered database"),
+          QStringLiteral("%1/delivered/Dorvane.dat")}},
+        {"a folder in place of the database",
+         [](const QString& base) {
+             QDir().mkpath(base + QStringLiteral("/Dorvane.dat"));
+             return base;
+         },
+         {QStringLiteral("%1/Dorvane.dat"), QStringLiteral("not a file"), QStringLiteral("Install the program again")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString base = tmp.path() + QLatin1Char('/') + QLatin1String(c.name);
+        ASSERT_TRUE(QDir().mkpath(base));
+        const QString why = start(c.prepare(base));
+        for (const QString& said : c.says)
+            EXPECT_TRUE(why.contains(QString(said).replace(QStringLiteral("%1"), base))) << why.toStdString();
+        EXPECT_FALSE(windowMade);
+        UnlockDatabase();
+    }
 }
 
 }  // namespace

@@ -121,6 +121,7 @@ TEST_F(InstalledProgramTest, FirstStartCopiesTheDatabaseOnceAndWorksOnTheCopy)
 
     const UserDataAt user(home.path());
     const QByteArray delivered = fileBytes(data + QStringLiteral("/Dorvane.dat"));
+    EXPECT_EQ(delivered, fileBytes(dvtest::deliveredDatabase()));  // the delivered file, never a working copy
     start();
     const QString copy = dv::UserDataFolder() + QStringLiteral("/Dorvane.dat");
     EXPECT_TRUE(copy.startsWith(home.path() + QLatin1Char('/')));

@@ -5,6 +5,8 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "reports/frmDorvPrintOptions.h"
+#include "reports/frmDorvPrintPreview.h"
+#include "ui/profiles/frmDorvEditProducts.h"
 #include "tests/test_support.h"
 #include "ui/common/app_info.h"
 
@@ -12,11 +14,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -37,6 +42,9 @@ public:
     QStringList written;
     QString chosenFile;
     std::function<void(bool)> drawInstead;
+
+    // The window's own file dialog, not the test's answer.
+    QString askForDocumentFile() { return frmDorvPrintOptions::chooseDocumentFile(); }
 
     dv::MsgResult messageBox(const QString& text, const QString& title, MsgButtons, dv::MsgIcon) override
     {
@@ -297,3 +305,37 @@ TEST_F(ReportOptionsWindowTest, FailedDrawingLeavesTotalsAndComparisonAsTheyWere
 }
 
 }  // namespace
+
+TEST_F(ReportOptionsWindowTest, DocumentDialogsStartInTheProjectsFolder)
+{
+    const std::pair<const char*, std::function<void()>> dialogs[] = {
+        {"Save as Document", [this] { w->askForDocumentFile(); }},
+        {"Save as PDF", [] { dv::frmDorvPrintPreview::instance().cmdSavePdf_Click(); }},
+    };
+    for (const auto& [title, open] : dialogs) {
+        QString folder;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        open();
+        EXPECT_EQ(folder, QDir(dir.path()).absoluteFilePath(QStringLiteral("Projects"))) << title;
+    }
+}
+
+TEST_F(ReportOptionsWindowTest, CheckBoxesTakeClicksWhereTheyAreDrawn)
+{
+    dv::frmDorvEditProducts editor(1, 1);
+    for (QCheckBox* box : {w->chkCustomNote, editor.chkInventory}) {
+        QWidget* window = box->window();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const bool before = box->isChecked();
+        // Its middle lies on its caption, not beside it.
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_NE(box->isChecked(), before) << box->objectName().toStdString();
+        window->hide();
+    }
+}

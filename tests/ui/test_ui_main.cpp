@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
@@ -686,6 +687,18 @@ TEST_F(ProjectWindowTest, ManageCustomerProfilesSetsTheFlagAndShowsOneWindow)
 
 // ---------------------------------------------------------------------------
 // Exposure help
+
+TEST_F(ProjectWindowTest, ExposureHelpOpensOverTheProjectWindowAndOnTheScreen)
+{
+    const QRect free = w->screen()->availableGeometry();
+    w->show();
+    w->move(free.left(), free.bottom() - 120);
+    w->cmdExposureHelp_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w->exposureWindow()));
+    const QRect help = w->exposureWindow()->frameGeometry();
+    EXPECT_TRUE(free.contains(help)) << help.bottom() << " below " << free.bottom();
+    EXPECT_TRUE(w->frameGeometry().contains(help.center()));  // over the window it helps
+}
 
 TEST_F(ProjectWindowTest, ExposureHelpPicksTheOptionOfTheClickedPictureAndCloses)
 {

@@ -113,6 +113,14 @@ TEST_F(ProductsTest, GridShowsEveryProductAndAProfileWithoutPricingRowsShowsZero
         EXPECT_EQ(row(r).mid(col::Price), QStringList({"0.00", "", QString::number(r + 1)})) << r;
 }
 
+TEST_F(ProductsTest, PricesStandRightAligned)
+{
+    dv::FillProductsGrid(grid, 1);
+    for (int c = 0; c < grid.columnCount(); ++c)
+        EXPECT_EQ(grid.item(0, c)->textAlignment() & Qt::AlignHorizontal_Mask,
+                  c == col::Price ? int(Qt::AlignRight) : int(Qt::AlignLeft)) << c;
+}
+
 TEST_F(ProductsTest, GridFollowsProductOrderAndRuleOrderAndRoundsHalfCentsAwayFromZero)
 {
     exec("UPDATE Products SET OrderID = 0 WHERE ProductID = 24");

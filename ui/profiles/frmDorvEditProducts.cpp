@@ -96,7 +96,8 @@ frmDorvEditProducts::frmDorvEditProducts(int profileID, int productID, QWidget* 
     grid->addWidget(lblProductName, 0, 0, 1, 2);
     grid->addWidget(Label2, 1, 0);
     grid->addWidget(txtLFPrice, 1, 1);
-    grid->addWidget(chkInventory, 2, 1);
+    // Only as wide as its caption: a click beside it would not tick it.
+    grid->addWidget(chkInventory, 2, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -84,6 +84,8 @@ QString ProductPriceText(long long raw) { return formatPrice(Money::fromRaw(raw)
 void FillProductsGrid(DataGrid& grid, int profileID)
 {
     grid.removeAll();
+    // Amounts stand right-aligned, as in every grid.
+    grid.setColumnAlignment(products_col::Price, Qt::AlignRight | Qt::AlignVCenter);
     Recordset products = DbConnection.query(QStringLiteral("SELECT * FROM Products ORDER BY OrderID, rowid"));
     int rowNumber = 1;
     while (!products.eof()) {

@@ -13,6 +13,7 @@
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
+#include "platform/widgets/on_screen.h"
 #include "platform/widgets/tab_control.h"
 #include "reports/frmDorvPrintOptions.h"
 #include "reports/frmDorvValidationResults.h"
@@ -675,8 +676,14 @@ void frmDorvMain::cmdExposureHelp_Click()
         if (!exposure_) {
             exposure_ = new frmDorvExposure(this);
             connect(exposure_, &frmDorvExposure::exposurePicked, this, &frmDorvMain::selectExposure);
+            // Centred over the project window, and on the screen however
+            // low the project window stands.
+            exposure_->adjustSize();
+            exposure_->move(frameGeometry().center() - exposure_->rect().center());
+            keepOnScreen(exposure_);
         }
         exposure_->show();
+        keepOnScreen(exposure_);  // now with its frame, where the window system tells it
         exposure_->raise();
         exposure_->activateWindow();
     });
