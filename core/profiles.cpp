@@ -164,4 +164,11 @@ void AfterProfilesChanged(ProjectView& view)
         view.setSelectedProfile(id, name);
 }
 
+QString ProductColumn(int productID)
+{
+    if (productID < 1 || productID > 40)
+        throw AppError(err::BadValue, QStringLiteral("Product %1 has no price or stock column.").arg(productID));
+    return QStringLiteral("Product%1").arg(productID);
+}
+
 }  // namespace dv

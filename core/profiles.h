@@ -54,4 +54,9 @@ std::vector<QStringList> ProfileListRows();
 // stored, like its row in the profile list.
 void AfterProfilesChanged(ProjectView& view);
 
+// "Product" + ID: the price and stock column of a product. Only IDs 1 to 40
+// have columns; any other raises an error, so no other text ever becomes a
+// field name.
+QString ProductColumn(int productID);
+
 }  // namespace dv

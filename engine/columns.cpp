@@ -5,6 +5,7 @@
 #include "engine/design_wind.h"
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
+#include "engine/takeoff_common.h"
 #include "platform/numbers.h"
 #include "core/wall_store.h"
 
@@ -286,9 +287,8 @@ void CalculateColumns()
 
     ForEachWallInGrid([](std::int16_t wallID) {
         for (int width : kWallWidths) {
-            Money sum;
-            if (SumMaterialRows(QStringLiteral("Column"), width, wallID, &sum))
-                UpdateMemberTotal(width, QStringLiteral("Columns"), sum, wallID);
+            if (const std::optional<Money> sum = SumMaterialPrice(wallID, width, QStringLiteral("Column")))
+                UpdateMemberTotal(width, QStringLiteral("Columns"), *sum, wallID);
         }
     });
 }

@@ -16,13 +16,6 @@ Recordset SelectedProfileRow()
     return DbConnection.query(SqlText);
 }
 
-QString ProductColumn(int productID)
-{
-    if (productID < 1 || productID > 40)
-        throw AppError(err::BadValue, QStringLiteral("Product %1 has no price or stock column.").arg(productID));
-    return QStringLiteral("Product%1").arg(productID);
-}
-
 bool IsProductStocked(int productID)
 {
     // Asked for every candidate of every wall and width: one prepared

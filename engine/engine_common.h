@@ -3,6 +3,7 @@
 // walls, the widths, the pricing profile in use, the stock test and the
 // price lookup, the candidate product lists, product descriptions, the
 // material-list rows and the member totals.
+#include "core/profiles.h"
 #include "core/wall_grid.h"
 #include "platform/db.h"
 #include "platform/money.h"
@@ -75,9 +76,6 @@ void InsertMaterialRow(MaterialShape shape, const MaterialRow& row);
 void UpdateMemberTotal(int wallWidth, const QString& memberWord, Money amount, std::int16_t wallID);
 // Checked name of a member-total field ("6Studs"), quoted for SQL.
 QString MemberTotalField(int wallWidth, const QString& memberWord);
-
-// "Product<N>" for a product ID in 1..40; a clear error otherwise.
-QString ProductColumn(int productID);
 
 // The roof live and dead loads of a Roof_Loading row; a missing row leaves
 // them as they were.

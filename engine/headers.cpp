@@ -5,6 +5,7 @@
 #include "engine/design_wind.h"
 #include "engine/engine_common.h"
 #include "engine/member_numbers.h"
+#include "engine/takeoff_common.h"
 #include "engine/wind.h"
 #include "platform/numbers.h"
 #include "core/wall_store.h"
@@ -311,9 +312,8 @@ void CalculateHeaders()
 
     ForEachWallInGrid([](std::int16_t wallID) {
         for (int width : kWallWidths) {
-            Money sum;
-            if (SumMaterialRows(QStringLiteral("Header"), width, wallID, &sum))
-                UpdateMemberTotal(width, QStringLiteral("Headers"), sum, wallID);
+            if (const std::optional<Money> sum = SumMaterialPrice(wallID, width, QStringLiteral("Header")))
+                UpdateMemberTotal(width, QStringLiteral("Headers"), *sum, wallID);
         }
     });
 }

@@ -14,21 +14,4 @@ std::int16_t MemberNumberOf(const QString& id, int prefixLength)
     return toInt16(n);
 }
 
-bool SumMaterialRows(const QString& memberType, int wallWidth, std::int16_t wallID, Money* sum)
-{
-    PreparedStatement& st = DbConnection.cached(QStringLiteral(
-        "SELECT TotalPrice FROM Material_List WHERE MemberType = ? COLLATE NOCASE AND WallWidth = ? AND WallID = ? ORDER BY rowid"));
-    st.bind(1, memberType).bind(2, static_cast<long long>(wallWidth)).bind(3, static_cast<long long>(wallID));
-    Recordset rs = DbConnection.query(st);
-    if (rs.eof())
-        return false;
-    Money total;
-    while (!rs.eof()) {
-        total += rs.field(0).toMoney();
-        rs.moveNext();
-    }
-    *sum = total;
-    return true;
-}
-
 }  // namespace dv

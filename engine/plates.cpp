@@ -81,7 +81,9 @@ void TotalPlates()
         for (const Kind& k : kKinds)
             for (int w : kWallWidths)
                 UpdateMemberTotal(w, QLatin1String(k.word),
-                                  SumMaterialPrice(wallID, w, QStringLiteral("Plate"), QLatin1String(k.condition)), wallID);
+                                  SumMaterialPrice(wallID, w, QStringLiteral("Plate"), QLatin1String(k.condition))
+                                      .value_or(Money()),
+                                  wallID);
     });
 }
 

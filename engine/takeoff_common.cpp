@@ -90,7 +90,8 @@ void ReadWallGeometry(std::int16_t wallID, WallGeometry& g)
     g.monoSlope = rs.field(QStringLiteral("MonoSlope")).toInt16();
 }
 
-Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType, const QString& extraCondition)
+std::optional<Money> SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType,
+                                      const QString& extraCondition)
 {
     PreparedStatement& st = DbConnection.cached(
         QStringLiteral("SELECT TotalPrice FROM Material_List WHERE MemberType = ? COLLATE NOCASE AND WallWidth = ? "
@@ -98,6 +99,8 @@ Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& member
         + extraCondition);
     st.bind(1, memberType).bind(2, wallWidth).bind(3, static_cast<long long>(wallID));
     Recordset rs = DbConnection.query(st);
+    if (rs.eof())
+        return std::nullopt;
     Money total;
     for (; !rs.eof(); rs.moveNext()) {
         const Value v = rs.field(0);

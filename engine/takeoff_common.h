@@ -46,9 +46,11 @@ void ReadWallName(std::int16_t wallID, WallGeometry& g);
 void ReadWallGeometry(std::int16_t wallID, WallGeometry& g);
 
 // Sums TotalPrice over the material rows of one wall and width whose
-// MemberType is memberType; extraCondition (a fixed text) narrows them.
-Money SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType,
-                       const QString& extraCondition = QString());
+// MemberType is memberType (without case); extraCondition (a fixed text)
+// narrows them. No value when no row matches; a row without a price adds
+// nothing.
+std::optional<Money> SumMaterialPrice(std::int16_t wallID, int wallWidth, const QString& memberType,
+                                      const QString& extraCondition = QString());
 
 // The one product of a member's list for a width. Its price per lineal
 // foot replaces lfPrice when it has one; a product without a price keeps

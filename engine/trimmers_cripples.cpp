@@ -134,7 +134,8 @@ void CalculateTrimmers()
     // Every wall of the grid gets its trimmer totals, 0 when not calculated.
     ForEachWallInGrid([](std::int16_t wallID) {
         for (int w : kWallWidths)
-            UpdateMemberTotal(w, QStringLiteral("Trimmers"), SumMaterialPrice(wallID, w, QStringLiteral("Trimmer")), wallID);
+            UpdateMemberTotal(w, QStringLiteral("Trimmers"), SumMaterialPrice(wallID, w, QStringLiteral("Trimmer")).value_or(Money()),
+                              wallID);
     });
 }
 

@@ -1,4 +1,5 @@
 // The products grid of the preferences window and the product price editor.
+#include "core/profiles.h"
 #include "engine/calculate.h"
 #include "platform/widgets/data_grid.h"
 #include "tests/qstring_print.h"
@@ -142,9 +143,9 @@ TEST_F(ProductsTest, GridFollowsProductOrderAndRuleOrderAndRoundsHalfCentsAwayFr
 
 TEST_F(ProductsTest, ColumnNamesOnlyFromProductIDsThatHaveColumns)
 {
-    EXPECT_EQ(dv::ProductColumnName(1) + dv::ProductColumnName(40), "Product1Product40");
-    EXPECT_THROW(dv::ProductColumnName(0), dv::AppError);
-    EXPECT_THROW(dv::ProductColumnName(41), dv::AppError);
+    EXPECT_EQ(dv::ProductColumn(1) + dv::ProductColumn(40), "Product1Product40");
+    EXPECT_THROW(dv::ProductColumn(0), dv::AppError);
+    EXPECT_THROW(dv::ProductColumn(41), dv::AppError);
     exec("UPDATE Products SET ProductID = 41 WHERE ProductID = 24");
     EXPECT_THROW(dv::FillProductsGrid(grid, 1), dv::AppError);
 }

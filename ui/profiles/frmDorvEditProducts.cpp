@@ -1,6 +1,7 @@
 #include "ui/profiles/frmDorvEditProducts.h"
 #include "ui/common/message_box.h"
 #include "core/app_state.h"
+#include "core/profiles.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
@@ -146,7 +147,7 @@ void frmDorvEditProducts::cmdUpdate_Click()
         messageBox(kCurrencyFormat, kImproperFormat, MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    const QString column = ProductColumnName(productID_);
+    const QString column = ProductColumn(productID_);
     {
         // Price and stock are written together or not at all.
         Transaction t(DbConnection);

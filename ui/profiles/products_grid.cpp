@@ -1,5 +1,6 @@
 #include "ui/profiles/products_grid.h"
 #include "core/app_state.h"
+#include "core/profiles.h"
 #include "platform/app_error.h"
 #include "platform/db.h"
 #include "platform/money.h"
@@ -14,9 +15,6 @@
 namespace dv {
 
 namespace {
-
-constexpr int kFirstProductID = 1;
-constexpr int kLastProductID = 40;
 
 bool isSet(const Value& v) { return !v.isNull() && v.toBool(); }
 
@@ -72,13 +70,6 @@ QStringList ProductsGridCaptions()
             QStringLiteral("Dealer Inventory"), QStringLiteral("RowID")};
 }
 
-QString ProductColumnName(int productID)
-{
-    if (productID < kFirstProductID || productID > kLastProductID)
-        throw AppError(err::BadValue, QStringLiteral("Product %1 has no price or stock column.").arg(productID));
-    return QStringLiteral("Product") + QString::number(productID);
-}
-
 QString ProductPriceText(long long raw) { return formatPrice(Money::fromRaw(raw)); }
 
 void FillProductsGrid(DataGrid& grid, int profileID)
@@ -91,7 +82,7 @@ void FillProductsGrid(DataGrid& grid, int profileID)
     while (!products.eof()) {
         const QString description = productDescription(products);
         const int productID = products[QStringLiteral("ProductID")].toInt16();
-        const QString column = ProductColumnName(productID);
+        const QString column = ProductColumn(productID);
         // Without the profile's row the price stays 0 and the stock empty.
         Money price;
         if (const std::optional<Value> v = profileField(column, QStringLiteral("Product_Pricing"), profileID))
@@ -127,7 +118,7 @@ void EditProductAt(QWidget* owner, DataGrid& grid, int profileID, int row, const
     const int productID = grid.value(products_col::ID).toInt(&ok);
     if (!ok)
         throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-    ProductColumnName(productID);  // refuses an ID without columns before anything opens
+    ProductColumn(productID);  // refuses an ID without columns before anything opens
 
     ProductEditorSeam plain;
     ProductEditorSeam& s = seam ? *seam : plain;

@@ -26,11 +26,6 @@ constexpr int RowID = 4;  // running row number from 1, used to find the row aga
 // "ID", "Product Name", "LF Price (SF if Panel)", "Dealer Inventory", "RowID".
 QStringList ProductsGridCaptions();
 
-// "Product" + ID: the price and stock column of a product. Only IDs 1 to 40
-// have columns; any other raises an error, so no other text ever becomes a
-// field name.
-QString ProductColumnName(int productID);
-
 // A price as the grid shows it: two decimals, halves away from zero like
 // every amount text, "." whatever the user's locale ("#0.00").
 QString ProductPriceText(long long rawTenThousandths);
