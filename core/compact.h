@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/db.h"
+
 #include <QString>
 
 namespace dv {
@@ -10,6 +12,16 @@ namespace dv {
 // in "-->CJetDB.Compact". The original file is never lost: in place, it is
 // replaced only by a complete, verified copy.
 bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite);
+
+// Compacts in place the database file that `open` has open, reading it
+// through that connection rather than opening it again, as Compact does
+// with an empty DestFile. The connection is closed afterwards, whether the
+// compaction succeeded or not.
+bool CompactInPlace(Connection& open);
+
+// Syncs of a file or folder the compaction has made itself since the
+// program started (the database library's own are not counted here).
+long long CompactSyncCount();
 
 // Error numbers of the compaction: the object-error base plus an offset.
 namespace compact_err {

@@ -60,10 +60,11 @@ ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>&
         ProjectView* view = createProjectWindow();
         setProjectView(view);
         ResetProjectTables();
-        DbConnection.close();
         if (pumpEvents)
             pumpEvents();
-        Compact(DatabasePath, QString(), true);
+        // The compaction reads through the connection already open, so the
+        // password is derived once for the old file and once for the new.
+        CompactInPlace(DbConnection);
         OpenDatabase();
         return view;
     } catch (const AppError& e) {

@@ -338,6 +338,13 @@ Recordset Connection::query(PreparedStatement& stmt)
 
 int Connection::changes() const { return db_ ? sqlite3_changes(db_) : 0; }
 
+void Connection::beginTransaction() { execute(QStringLiteral("BEGIN")); }
+void Connection::commit() { execute(QStringLiteral("COMMIT")); }
+void Connection::rollback()
+{
+    if (inTransaction())
+        execute(QStringLiteral("ROLLBACK"));
+}
 bool Connection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
 // ---------------------------------------------------------------- Transaction

@@ -169,6 +169,9 @@ public:
     // Statements run since the connection was opened (for measurements).
     long long statementCount() const { return statements_; }
 
+    void beginTransaction();
+    void commit();
+    void rollback();
     bool inTransaction() const;
 
     // Raises the error of the last failed call as an AppError.

@@ -1,12 +1,13 @@
 // Start-up and compaction against the file system: folders with non-ASCII
-// names, the database's mode and owner, files that cannot serve, and what a
-// crash leaves behind.
+// names, the database's mode and owner, files that cannot serve, what a
+// crash or a full disk leaves behind, and the syncs a start-up makes.
 #include "core/app_state.h"
 #include "core/compact.h"
 #include "core/database_lock.h"
 #include "core/project_files.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
+#include "tests/core/file_layer.h"
 #include "tests/test_support.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <vector>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace dv;
@@ -57,6 +59,42 @@ protected:
             return e.description();
         }
         return QString();
+    }
+
+    // Every table but the eleven the reset empties, with its rows; and
+    // every table, index and trigger by name.
+    static QString keptRows()
+    {
+        QString s;
+        Recordset tables = DbConnection.query(QStringLiteral(
+            "SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY type, name"));
+        for (; !tables.eof(); tables.moveNext()) {
+            const QString name = tables.field(1).toText();
+            s += tables.field(0).toText() + QLatin1Char(' ') + name + QLatin1Char(':');
+            if (tables.field(0).toText() != QLatin1String("table") || kEmptied.contains(name))
+                continue;
+            Recordset rs = DbConnection.query(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(name));
+            for (; !rs.eof(); rs.moveNext())
+                for (int i = 0; i < rs.fieldCount(); ++i)
+                    s += rs.field(i).toText() + QLatin1Char('|');
+        }
+        return s;
+    }
+    inline static const QStringList kEmptied = {
+        QStringLiteral("Column_Information"), QStringLiteral("Header_Information"), QStringLiteral("Project_Information"),
+        QStringLiteral("General_Information"), QStringLiteral("Material_List"), QStringLiteral("Temp_Column_Table"),
+        QStringLiteral("Temp_CornerStud_Table"), QStringLiteral("Temp_Gable_Table"), QStringLiteral("Temp_Header_Table"),
+        QStringLiteral("Temp_Stud_Table"), QStringLiteral("Validation_Information")};
+
+    static QStringList entries(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    static long long scalarCount(const QString& table)
+    {
+        Recordset rs = DbConnection.query(QStringLiteral("SELECT count(*) FROM ") + table);
+        return rs.field(0).toInt32();
     }
 
     static QByteArray bytes(const QString& path)
@@ -179,6 +217,24 @@ TEST_F(StartupFileTest, AFullDiskAtStartUpNamesTheDatabaseFile)
     EXPECT_TRUE(why.contains(folder + QStringLiteral("/Dorvane.dat"))) << why.toStdString();
     EXPECT_TRUE(why.contains(QStringLiteral("full"))) << why.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/dbCompact.mdb")));
+
+    // The disk fills while the compacted copy is written: the database keeps
+    // every row, the copy is gone and the next start works.
+    const QString later = programFolder(QStringLiteral("full later"));
+    ASSERT_EQ(start(later), QString());
+    const QString kept = keptRows();
+    DbConnection.close();
+    {
+        dvtest::FileLayer layer;
+        layer.fullFile = "/dbCompact.mdb";
+        layer.fullAfter = 64 * 1024;
+        const QString failed = start(later);
+        EXPECT_TRUE(failed.contains(QStringLiteral("full"))) << failed.toStdString();
+    }
+    UnlockDatabase();  // as when the program ends
+    EXPECT_EQ(entries(later), QStringList{QStringLiteral("Dorvane.dat")});
+    ASSERT_EQ(start(later), QString());
+    EXPECT_EQ(keptRows(), kept);
 }
 
 TEST_F(StartupFileTest, WhatACrashLeftBehindNeverBlocksAStart)
@@ -319,6 +375,75 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         EXPECT_FALSE(windowMade);
         UnlockDatabase();
     }
+}
+
+TEST_F(StartupFileTest, AStartUpMakesAHandfulOfSyncs)
+{
+    const QString folder = programFolder(QStringLiteral("syncs"));
+    dvtest::FileLayer layer;
+    const long long ownBefore = CompactSyncCount();
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_LE(layer.syncs + CompactSyncCount() - ownBefore, 12);
+}
+
+// Kill -9 at some thirty points spread over a start-up's file operations.
+TEST_F(StartupFileTest, AKillAtAnyPointOfAStartUpLosesNothing)
+{
+    const QString folder = programFolder(QStringLiteral("killed"));
+    const QString db = folder + QStringLiteral("/Dorvane.dat");
+    const QByteArray original = bytes(db);
+    long long operations = 0;
+    {
+        dvtest::FileLayer layer;
+        ASSERT_EQ(start(folder), QString());
+        operations = layer.operations;
+    }
+    const QString kept = keptRows();
+    DbConnection.close();
+    for (long long at = 1; at <= operations; at += operations / 30 + 1) {
+        QFile::remove(db);
+        QFile f(db);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(original);
+        f.close();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            dvtest::FileLayer layer;
+            layer.killAt = at;
+            start(folder);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status)) << at;
+        ASSERT_EQ(start(folder), QString()) << at;
+        EXPECT_EQ(keptRows(), kept) << at;
+        UnlockDatabase();  // as when the program ends
+        EXPECT_EQ(entries(folder), QStringList{QStringLiteral("Dorvane.dat")}) << at;
+        DbConnection.close();
+    }
+}
+
+TEST_F(StartupFileTest, AStartUpOnALargerDatabaseKeepsEveryTableAndRow)
+{
+    const QString folder = programFolder(QStringLiteral("large"));
+    DatabasePath = folder + QStringLiteral("/Dorvane.dat");
+    OpenDatabase();
+    {
+        Transaction t(DbConnection);
+        PreparedStatement st = DbConnection.prepare(QStringLiteral(
+            "INSERT INTO Material_List (WallID, WallName, WallWidth, MemberType, QtyPieces) VALUES (?, 'Wall', 6, 'Stud', ?)"));
+        for (int i = 0; i < 5000; ++i)
+            st.bind(1, i % 200 + 1).bind(2, i * 0.5).exec();
+        t.commit();
+    }
+    const QString kept = keptRows();
+    DbConnection.close();
+    const qint64 sizeBefore = QFileInfo(DatabasePath).size();
+    ASSERT_EQ(start(folder), QString());
+    EXPECT_EQ(keptRows(), kept);
+    EXPECT_EQ(scalarCount(QStringLiteral("Material_List")), 0);
+    EXPECT_LT(QFileInfo(DatabasePath).size(), sizeBefore);
 }
 
 }  // namespace
