@@ -86,8 +86,6 @@ bool samePath(const QString& a, const QString& b)
     return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
-long long gSyncs = 0;
-
 // Makes a file's data, size and mode, or a folder's entries, durable.
 // Returns false where the file system cannot sync it.
 bool syncToDisk(const QString& path, bool folder)
@@ -95,7 +93,6 @@ bool syncToDisk(const QString& path, bool folder)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
     if (fd < 0)
         return false;
-    ++gSyncs;
     const bool ok = ::fsync(fd) == 0;
     ::close(fd);
     return ok;
@@ -284,7 +281,5 @@ bool CompactInPlace(Connection& open)
                        QStringLiteral("-->CJetDB.Compact"));
     return compact(open.path(), QString(), true, &open);
 }
-
-long long CompactSyncCount() { return gSyncs; }
 
 }  // namespace dv

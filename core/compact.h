@@ -19,10 +19,6 @@ bool Compact(const QString& SourceFile, const QString& DestFile, bool Overwrite)
 // compaction succeeded or not.
 bool CompactInPlace(Connection& open);
 
-// Syncs of a file or folder the compaction has made itself since the
-// program started (the database library's own are not counted here).
-long long CompactSyncCount();
-
 // Error numbers of the compaction: the object-error base plus an offset.
 namespace compact_err {
 constexpr long ReadOnly = -2147220989;

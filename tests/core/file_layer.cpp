@@ -3,6 +3,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <csignal>
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace dvtest {
@@ -54,8 +55,6 @@ int xTruncate(sqlite3_file* f, sqlite3_int64 size)
 int xSync(sqlite3_file* f, int flags)
 {
     operation();
-    if (gLayer)
-        ++gLayer->syncs;
     return below(f)->pMethods->xSync(below(f), flags);
 }
 int xFileSize(sqlite3_file* f, sqlite3_int64* size) { return below(f)->pMethods->xFileSize(below(f), size); }
@@ -119,3 +118,23 @@ FileLayer::~FileLayer()
 }
 
 }  // namespace dvtest
+
+// Every sync of the process, the database library's and the program's own
+// of files and folders alike, passes here while a layer lives: this
+// executable's fsync and fdatasync stand before the C library's.
+namespace {
+
+int countedSync(const char* name, int fd)
+{
+    using Sync = int (*)(int);
+    const auto real = reinterpret_cast<Sync>(::dlsym(RTLD_NEXT, name));
+    if (dvtest::gLayer)
+        ++dvtest::gLayer->syncs;
+    return real(fd);
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) { return countedSync("fsync", fd); }
+extern "C" int fdatasync(int fd) { return countedSync("fdatasync", fd); }
+
