@@ -12,7 +12,7 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "tests/test_support.h"
-#include "ui/project/frmDorvMain_openings.h"
+#include "ui/project/wall_openings_editor.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -8,7 +8,7 @@
 #include "platform/widgets/tab_control.h"
 #include "tests/test_support.h"
 #include "ui/project/frmDorvMain.h"
-#include "ui/project/frmDorvMain_openings.h"
+#include "ui/project/wall_openings_editor.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "ui/project/frmDorvMain.h"
 #include "ui/common/message_box.h"
-#include "ui/project/frmDorvMain_openings.h"
+#include "ui/project/wall_openings_editor.h"
 #include "ui/profiles/frmDorvPreferences.h"
 #include "core/project_files.h"
 #include "core/app_state.h"

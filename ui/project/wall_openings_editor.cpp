@@ -1,4 +1,4 @@
-#include "ui/project/frmDorvMain_openings.h"
+#include "ui/project/wall_openings_editor.h"
 
 #include "core/app_state.h"
 #include "core/input_filters.h"
