@@ -399,6 +399,7 @@ TEST_F(StartupFileTest, AKillAtAnyPointOfAStartUpLosesNothing)
     }
     const QString kept = keptRows();
     DbConnection.close();
+    UnlockDatabase();  // a forked child would share the lock, and be refused
     for (long long at = 1; at <= operations; at += operations / 30 + 1) {
         QFile::remove(db);
         QFile f(db);
