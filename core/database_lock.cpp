@@ -208,10 +208,10 @@ QByteArray readContent(Handle fd)
     return content;
 }
 
+// Written over what was there, then cut to its length: a lock file's
+// content only serves the message, so a kill between the two is harmless.
 int writeContent(Handle fd, const QByteArray& content)
 {
-    if (::ftruncate(fd, 0) != 0)
-        return errno;
     for (qsizetype done = 0; done < content.size();) {
         const ssize_t n = ::pwrite(fd, content.constData() + done, static_cast<size_t>(content.size() - done), done);
         if (n < 0 && errno == EINTR)
@@ -220,7 +220,7 @@ int writeContent(Handle fd, const QByteArray& content)
             return n < 0 ? errno : ENOSPC;
         done += n;
     }
-    return 0;
+    return ::ftruncate(fd, content.size()) == 0 ? 0 : errno;
 }
 
 // Removes the lock file while its lock is still held, so that no newer
