@@ -333,6 +333,10 @@ void LockDatabase(const QString& databasePath)
         }
         reached(LockStep::Made);
         if (!tryLock(h, &error)) {
+            if (isHeld(error) && !stillAtPath(h, lockPath)) {
+                closeOnly(h);  // its holder is ending and has removed it
+                continue;
+            }
             if (isHeld(error)) {
                 const QString holder = describeHolder(readContent(h));
                 closeOnly(h);
