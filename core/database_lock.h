@@ -1,20 +1,35 @@
 #pragma once
 // One program per database: a lock file beside the database, held from
 // before the start-up changes anything until the program ends.
+//
+// The lock is the operating system's lock on the open lock file, which ends
+// with the process however the process ends; the file's content (process
+// ID, program, host, start time) only names the holder in the message of a
+// refused start. So a lock file that nobody holds (empty, half written,
+// unreadable, another computer's, a killed program's) never blocks a start.
 #include <QString>
+#include <functional>
 
 namespace dv {
 
 // The lock file of a database: its path followed by ".lock".
 QString DatabaseLockPath(const QString& databasePath);
 
-// Takes the lock of the database, releasing any lock this process held for
-// another database. A lock held by a running program refuses the start with
-// an AppError that says the program is already running; a lock left by a
-// program that ended without releasing it (killed, crashed) is taken over.
+// Takes the lock of the database without waiting, releasing any lock this
+// process held for another database. A lock held by a running program
+// refuses the start with an AppError (70) that names the holder and says
+// what to do; a lock file nobody holds is taken over and written anew. A
+// lock file that cannot be made raises 75, or 61 when the disk is full.
 void LockDatabase(const QString& databasePath);
 
-// Releases the lock this process holds, if any.
+// Releases the lock this process holds, if any, and removes its file. A
+// process forked from the holder only lets go of its copy: the lock and
+// the file stay with the holder.
 void UnlockDatabase();
+
+// The steps of taking the lock, in order, for tests that end the process
+// between them. Unset in the program.
+enum class LockStep { Opening, Made, Locked, Written };
+extern std::function<void(LockStep)> lockStepReached;
 
 }  // namespace dv

@@ -30,9 +30,15 @@ void checkDatabaseFile(const QString& path)
         throw AppError(compact_err::ReadOnly, QStringLiteral("The file is read-only for this user."));
 }
 
-// What the user can do about a database file that cannot serve.
-QString whatToDo(long number, const QString& deliveredFrom)
+// What the user can do about a database file that cannot serve. A full
+// disk leaves the file sound: the advice to replace it is only for a file
+// that is missing, unreadable or damaged.
+QString whatToDo(long number, const QString& deliveredFrom, const QString& databasePath)
 {
+    if (number == err::Database + 13 || number == err::DiskFull)  // "database or disk is full"
+        return QStringLiteral("The disk is full: make room on the disk of the folder '%1', then start the program "
+                              "again.")
+            .arg(QFileInfo(databasePath).absolutePath());
     if (number == compact_err::ReadOnly || number == 70)
         return QStringLiteral("Make the file writable for this user, then start the program again.");
     if (number == 75)
@@ -70,7 +76,7 @@ ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>&
     } catch (const AppError& e) {
         // Every start-up message names the file it is about and what the
         // user can do.
-        const QString hint = whatToDo(e.number(), deliveredFrom);
+        const QString hint = whatToDo(e.number(), deliveredFrom, DatabasePath);
         if (e.description().contains(DatabasePath))
             throw AppError(e.number(), e.description() + QLatin1Char(' ') + hint, e.source());
         throw AppError(e.number(),

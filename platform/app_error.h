@@ -28,6 +28,7 @@ constexpr long TypeMismatch = 13;
 constexpr long Overflow = 6;
 constexpr long InvalidProcedureCall = 5;
 constexpr long FileNotFound = 53;
+constexpr long DiskFull = 61;
 constexpr long PathNotFound = 76;
 constexpr long NoProductPricing = 100;
 constexpr long BadValue = 380;        // a value that cannot be used (infinite, NaN, out of range)

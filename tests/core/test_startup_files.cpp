@@ -15,10 +15,13 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <vector>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -333,12 +336,109 @@ TEST_F(StartupFileTest, ALockLeftByAKilledProgramDoesNotBlockTheStart)
     EXPECT_TRUE(windowMade);
 }
 
+// Every lock file a start may meet: only one a running program holds
+// refuses the start, naming that program; any other is taken over.
+TEST_F(StartupFileTest, OnlyALockFileARunningProgramHoldsRefusesAStart)
+{
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const auto content = [](pid_t pid, const QByteArray& on) {
+        return QByteArray::number(pid) + "\nDorvane\n" + on + "\n2026-12-09T13:00:00Z\n";
+    };
+    enum Holder { Nobody, ThisProcess, ForkedChild };
+    const struct { const char* name; QByteArray content; Holder holder; } cases[] = {  // content "-": no file
+        {"none", "-", Nobody},
+        {"empty", "", Nobody},
+        {"garbage", "garbage\n\x01\xff", Nobody},
+        {"another host's", content(::getpid(), "elsewhere"), Nobody},
+        {"a killed program's", content(0x7fffffff, host), Nobody},  // no such process
+        {"held by a live process", content(::getpid(), host), ThisProcess},
+        {"held by a forked child", "", ForkedChild},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = programFolder(QLatin1String(c.name));
+        const QString db = folder + QStringLiteral("/Dorvane.dat");
+        const QString lockPath = DatabaseLockPath(db);
+        if (c.content != "-") {
+            QFile f(lockPath);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.content) == c.content.size());
+        }
+        pid_t holder = ::getpid();
+        const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+        if (c.holder == ThisProcess) {
+            ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+        }
+        if (c.holder == ForkedChild) {
+            int ready[2];
+            ASSERT_EQ(::pipe(ready), 0);
+            if ((holder = ::fork()) == 0) {
+                start(folder);  // runs on until killed
+                (void)!::write(ready[1], "", 1);
+                ::pause();
+                ::_exit(0);
+            }
+            ::close(ready[1]);
+            char x = 0;
+            ASSERT_EQ(::read(ready[0], &x, 1), 1);
+            ::close(ready[0]);
+        }
+        const QString why = start(folder);
+        if (c.holder == Nobody) {
+            EXPECT_EQ(why, QString());
+            EXPECT_TRUE(bytes(lockPath).startsWith(QByteArray::number(::getpid()) + '\n'));
+            DbConnection.close();
+            UnlockDatabase();
+            EXPECT_FALSE(QFileInfo::exists(lockPath));
+        } else {
+            EXPECT_TRUE(why.contains(QStringLiteral("already running on the database '%1' (its lock file '%2' is held "
+                                                    "by process %3 (").arg(db, lockPath).arg(holder))
+                        && why.contains(QStringLiteral(") on the computer '%1'").arg(QString::fromUtf8(host))))
+                << why.toStdString();
+            EXPECT_FALSE(windowMade);
+        }
+        ::close(fd);
+        if (c.holder == ForkedChild) {
+            ::kill(holder, SIGKILL);
+            ::waitpid(holder, nullptr, 0);
+        }
+    }
+}
+
+// Kill -9 before the lock file exists, once it is made and before it is
+// written, and after: the next start is never refused.
+TEST_F(StartupFileTest, AKillWhileTheLockIsTakenNeverBlocksTheNextStart)
+{
+    const QString folder = programFolder(QStringLiteral("lock killed"));
+    const QString lockPath = DatabaseLockPath(folder + QStringLiteral("/Dorvane.dat"));
+    for (LockStep at : {LockStep::Opening, LockStep::Made, LockStep::Locked, LockStep::Written}) {
+        SCOPED_TRACE(static_cast<int>(at));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            lockStepReached = [at](LockStep step) { step == at && ::kill(::getpid(), SIGKILL); };
+            start(folder);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(QFileInfo::exists(lockPath), at != LockStep::Opening);
+        EXPECT_EQ(start(folder), QString());
+        DbConnection.close();
+        UnlockDatabase();
+    }
+}
+
 TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
 {
     struct Case {
         const char* name;
         std::function<QString(const QString& base)> prepare;  // returns the program folder
         std::vector<QString> says;                             // "%1" stands for the base folder
+        QByteArray fullFile = {};                              // the disk is full under this file
+    };
+    const auto withDatabase = [](const QString& base) {
+        QFile::copy(dvtest::deliveredDatabase(), base + QStringLiteral("/Dorvane.dat"));
+        return base;
     };
     const std::vector<Case> cases = {
         {"installed without its delivered database",
@@ -364,15 +464,30 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
              return base;
          },
          {QStringLiteral("%1/Dorvane.dat"), QStringLiteral("not a file"), QStringLiteral("Install the program again")}},
+        {"a full disk under the database", withDatabase,
+         {QStringLiteral("%1/Dorvane.dat"), QStringLiteral("The disk is full: make room on the disk of the folder '%1'")},
+         "/Dorvane.dat"},
+        {"a full disk under the lock file",
+         [&](const QString& base) {
+             QFile::link(QStringLiteral("/dev/full"), base + QStringLiteral("/Dorvane.dat.lock"));
+             return withDatabase(base);
+         },
+         {QStringLiteral("'%1/Dorvane.dat.lock' of the database '%1/Dorvane.dat' cannot be written: the disk is full. "
+                         "Make room on the disk of the folder '%1'")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString base = tmp.path() + QLatin1Char('/') + QLatin1String(c.name);
         ASSERT_TRUE(QDir().mkpath(base));
+        dvtest::FileLayer layer;
+        layer.fullFile = c.fullFile;
         const QString why = start(c.prepare(base));
         for (const QString& said : c.says)
             EXPECT_TRUE(why.contains(QString(said).replace(QStringLiteral("%1"), base))) << why.toStdString();
-        EXPECT_FALSE(windowMade);
+        // Replacing the file is advised only when the file itself is at fault.
+        EXPECT_NE(why.contains(QStringLiteral("disk is full")),
+                  why.contains(QStringLiteral("Install the program again")) || why.contains(QStringLiteral("Remove it")));
+        EXPECT_EQ(windowMade, !c.fullFile.isEmpty());  // made before the reset fills the disk
         UnlockDatabase();
     }
 }
@@ -399,6 +514,7 @@ TEST_F(StartupFileTest, AKillAtAnyPointOfAStartUpLosesNothing)
     }
     const QString kept = keptRows();
     DbConnection.close();
+    UnlockDatabase();  // a forked child would share the lock, and be refused
     for (long long at = 1; at <= operations; at += operations / 30 + 1) {
         QFile::remove(db);
         QFile f(db);
