@@ -36,6 +36,7 @@ constexpr long InvalidInputFormat = 1001;  // the length translator's own error
 constexpr long ListNotSingle = 1002;  // a one-product list that is empty or holds several
 constexpr long MissingWindRow = 1003;
 constexpr long ProjectFile = 1004;
+constexpr long MissingTotals = 1005;  // a wall the quote cannot price: no stored totals
 constexpr long Database = 3000;       // base for database errors (3000 + SQLite primary code)
 }  // namespace err
 

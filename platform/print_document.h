@@ -92,6 +92,8 @@ public:
     // OpenDocument and the last finished one stays.
     void CloseDocument();
     bool isOpen() const { return open_; }
+    // The page being drawn, from 1; 0 when no document is open.
+    int CurrentPage() const { return open_ ? static_cast<int>(working_.pages.size()) : 0; }
     // Ends the page; later output starts on a new page.
     void BreakPage();
 

@@ -30,6 +30,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
+#include <map>
 #include <new>
 
 namespace dv {
@@ -298,19 +300,33 @@ void frmDorvPrintOptions::Form_Load()
 
 void frmDorvPrintOptions::FillWallReportGrid()
 {
+    // Ticks stay with their wall's ID: an ID is never given to another wall.
+    std::map<QString, std::array<bool, 3>> ticks;
+    for (int r = 0; r < wallRowCount(); ++r)
+        for (int w = 0; w < 3; ++w)
+            ticks[wallRowID(r)][static_cast<size_t>(w)] = widthTicked(r, w);
     grdWallReportOptions->removeAll();
     ProjectView& view = projectView();
     for (int r = 0; r < view.wallGridRowCount(); ++r) {
         if (view.wallGridCell(r, 2) != QLatin1String("Yes"))
             continue;
-        grdWallReportOptions->addRowFields({view.wallGridCell(r, 0), view.wallGridCell(r, 1)});
+        const QString id = view.wallGridCell(r, 0);
+        const auto kept = ticks.find(id);
+        grdWallReportOptions->addRowFields({id, view.wallGridCell(r, 1)});
         const int row = grdWallReportOptions->rows() - 1;
         for (int c = FirstWidthColumn; c < FirstWidthColumn + 3; ++c) {
             QTableWidgetItem* cell = grdWallReportOptions->item(row, c);
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            cell->setCheckState(Qt::Unchecked);
+            const bool ticked = kept != ticks.end() && kept->second[static_cast<size_t>(c - FirstWidthColumn)];
+            cell->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
         }
     }
+}
+
+void frmDorvPrintOptions::ComparisonChanged()
+{
+    if (!drawing_)
+        guard([this] { FillWallReportGrid(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -444,6 +460,11 @@ void frmDorvPrintOptions::drawInTransaction(bool includeQuote)
     }
     const std::int16_t currentWall = CurrentWallID;
 
+    struct Drawing {
+        bool& flag;
+        explicit Drawing(bool& f) : flag(f) { flag = true; }
+        ~Drawing() { flag = false; }
+    } drawing(drawing_);
     Transaction transaction(DbConnection);
     try {
         drawReports(includeQuote);

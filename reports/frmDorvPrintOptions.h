@@ -59,6 +59,11 @@ public:
 
     // Ticks or clears a width cell (width 0, 1, 2 for 2x6, 2x8, 2x10).
     void setWidthTicked(int row, int width, bool ticked);
+    // Told by the project window each time its comparison is emptied (a
+    // refill empties it first): the wall rows follow the project's complete
+    // walls again, each remaining wall keeping its ticks. The window's own
+    // drawing, which re-prices the same walls, leaves them alone.
+    void ComparisonChanged();
 
     QMenuBar* menuBar = nullptr;
     QMenu* mnuFile = nullptr;
@@ -134,6 +139,8 @@ private:
     // PrintReports with its re-pricing in one transaction: a failure leaves
     // the totals, the comparison and the current wall as they were.
     void drawInTransaction(bool includeQuote);
+
+    bool drawing_ = false;
 };
 
 }  // namespace dv

@@ -101,13 +101,18 @@ frmDorvPrintPreview::frmDorvPrintPreview()
 
 void frmDorvPrintPreview::Form_Load() { setWindowTitle(appTitle() + QStringLiteral(" [Print Preview]")); }
 
-// Every page begins with its margins and logo; the text that runs onto the
-// page keeps the left margin it had.
+// Every page begins with its margins and logo. Text that runs onto a later
+// page keeps the left and right margins it had, so that a line of a label
+// and its amount reads the same on either side of a page end; the first
+// page takes the report margins.
 void frmDorvPrintPreview::VSPrint_PageStart()
 {
     const double left = VSPrint.LeftMargin();
+    const double right = VSPrint.RightMargin();
     DrawPageLogo();
     VSPrint.setLeftMargin(left);
+    if (VSPrint.CurrentPage() > 1)
+        VSPrint.setRightMargin(right);
 }
 
 void frmDorvPrintPreview::setView(QAction* view)

@@ -41,8 +41,6 @@ int tickedWidth(const ReportOptions& options, int row, int previous)
 // gone or its figures are empty.
 bool readTotals(std::int16_t wallID, int width, QuoteLine& line)
 {
-    if (width != 6 && width != 8 && width != 10)
-        return false;
     PreparedStatement& st =
         DbConnection.cached(QStringLiteral("SELECT * FROM Project_Information WHERE ID = ? ORDER BY rowid LIMIT 1"));
     st.bind(1, static_cast<long long>(wallID));
@@ -92,8 +90,17 @@ ProjectQuote BuildProjectQuote(const ReportOptions& options)
         line.wallName = options.wallRowName(row);
         width = tickedWidth(options, row, width);
         line.width = width;
-        if (!readTotals(wallID, width, line))
+        // A first row with no width ticked has nothing to price; the options
+        // window lets no such row through.
+        if (width != 6 && width != 8 && width != 10)
             continue;
+        // A quote without one of its walls would read as complete: it stops.
+        if (!readTotals(wallID, width, line))
+            throw AppError(err::MissingTotals,
+                           QStringLiteral("The quote cannot price wall system '%1' at 2x%2: its totals are missing.  "
+                                          "Press Compare to calculate the project again.")
+                               .arg(line.wallName)
+                               .arg(width));
         q.anyMissing = q.anyMissing || line.missing;
         q.subtotal += line.amount;
         q.lines.push_back(line);

@@ -41,9 +41,10 @@ QString QuoteTableFormat();
 QStringList QuoteTableHeader();
 
 // The quote of the walls in the report options. A wall whose totals row is
-// gone, or whose totals at the chosen width are empty, gives no line and
-// adds nothing; so does a first row with no width ticked. AppError
-// TypeMismatch for a tax rate or delivery charge that is not a number.
+// gone, or whose totals at the chosen width are empty, stops the quote with
+// AppError MissingTotals naming the wall; a first row with no width ticked
+// gives no line. AppError TypeMismatch for a tax rate or delivery charge
+// that is not a number.
 ProjectQuote BuildProjectQuote(const ReportOptions& options);
 
 }  // namespace dv

@@ -1,6 +1,6 @@
 // The project quote's figures: amounts less jamb extensions kept to cents,
 // the missing mark, subtotal, state tax, delivery charge and the total built
-// from the figures as shown; walls whose totals are gone give no line.
+// from the figures as shown; a wall whose totals are gone stops the quote.
 #include "platform/app_error.h"
 #include "reports/quote_data.h"
 #include "reports/report_rows.h"
@@ -103,7 +103,7 @@ TEST_F(QuoteDataTest, RatesThatAreNotNumbersAreRefused)
     EXPECT_THROW(dv::BuildProjectQuote(options), dv::AppError);
 }
 
-TEST_F(QuoteDataTest, WallsAtTheirWidthsWithMissingMarksAndStaleRowsSkipped)
+TEST_F(QuoteDataTest, WallsAtTheirWidthsWithMissingMarksAndAWallWithoutTotalsStopping)
 {
     addTotalsRow(1, QStringLiteral("North"));
     addTotalsRow(2, QStringLiteral("South"));
@@ -115,10 +115,8 @@ TEST_F(QuoteDataTest, WallsAtTheirWidthsWithMissingMarksAndStaleRowsSkipped)
     setTotals(3, 10, QStringLiteral("50"), QStringLiteral("0"));
     exec(QStringLiteral("UPDATE Project_Information SET Total6 = Null WHERE ID = 5"));
     optionsWall(1, QStringLiteral("North"), false, true);
-    optionsWall(4, QStringLiteral("Removed"), true);         // its totals row is gone
     optionsWall(2, QStringLiteral("South"), false, false, true);
     optionsWall(3, QStringLiteral("East"), false, false, false);  // none ticked: keeps 2x10
-    optionsWall(5, QStringLiteral("Empty"), true);           // empty totals
     options.stateTax = true;
     options.stateTaxValue = QStringLiteral("10");
     const dv::ProjectQuote q = dv::BuildProjectQuote(options);
@@ -130,6 +128,14 @@ TEST_F(QuoteDataTest, WallsAtTheirWidthsWithMissingMarksAndStaleRowsSkipped)
     EXPECT_EQ(dv::DollarText(q.subtotal), QStringLiteral("$530.00"));
     EXPECT_EQ(q.taxText, QStringLiteral("53.00"));
     EXPECT_EQ(dv::DollarText(q.total), QStringLiteral("$583.00"));
+    optionsWall(5, QStringLiteral("Empty"), true);  // empty totals
+    try {
+        dv::BuildProjectQuote(options);
+        ADD_FAILURE() << "the quote left out a wall without totals";
+    } catch (const dv::AppError& e) {
+        EXPECT_EQ(e.description(), "The quote cannot price wall system 'Empty' at 2x6: its totals are missing.  "
+                                   "Press Compare to calculate the project again.");
+    }
 }
 
 TEST_F(QuoteDataTest, AFirstRowWithoutAWidthGivesNoLine)

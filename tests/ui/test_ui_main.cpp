@@ -492,6 +492,9 @@ TEST_F(ProjectWindowTest, PrintWantsBothNames)
 
 TEST_F(ProjectWindowTest, PrintWithAComparisonAndBothNamesOpensTheReportOptions)
 {
+    for (int id = 1; id <= 3; ++id)
+        addEaveWall(id, QStringLiteral("Wall %1").arg(id), 10, 30, 24);
+    dv::RefreshWallSystemGrid();
     addComparisonRow();
     w->txtProjectName->setText(QStringLiteral("Lakeside"));
     w->txtBuilderName->setText(QStringLiteral("Hallam"));
@@ -507,6 +510,14 @@ TEST_F(ProjectWindowTest, PrintWithAComparisonAndBothNamesOpensTheReportOptions)
     // Shown again it keeps its settings; closed, it starts afresh next time.
     auto* first = qobject_cast<dv::frmDorvPrintOptions*>(options);
     ASSERT_NE(first, nullptr);
+    // A wall removed, Compare again: the project's walls, each with its ticks.
+    first->setWidthTicked(2, 2, true);
+    w->grdWallSystemInformation->selectRowAt(1);
+    w->cmdRemoveWallSystem_Click();
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_EQ(first->wallRowCount(), 2);
+    EXPECT_EQ(first->wallRowID(1), QStringLiteral("3"));
+    EXPECT_TRUE(first->widthTicked(1, 2));
     first->chkProjectQuote->setChecked(true);
     w->subMnuPrint_Click();
     EXPECT_TRUE(first->projectQuote());
