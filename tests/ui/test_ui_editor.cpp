@@ -946,6 +946,14 @@ TEST_F(EditorTest, EachSectionHasItsKeyboardOrderAndFirstFocus)
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::ColumnsPage);
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::WallDataPage);
     EXPECT_EQ(QApplication::focusWidget(), w->optGable);
+    // The gable boxes that order leaves out follow it, frame by frame.
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             w->txtEaveHeight, w->txtWallLength, w->cboExteriorFinish, w->txtCorners, w->optExposureB, w->optExposureC,
+             w->optExposureD, w->cmdExposureHelp, w->chkMonoSlope, w->txtRoofSlope, w->txtDTFH, w->txtRidgeHeight,
+             w->chkZoneWall, w->cmdAddtoProject, w->optEave, w->optGable}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
 
     // Saving goes back to the project page's order.
     w->cmdAddtoProject_Click();

@@ -34,6 +34,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace dv {
@@ -368,11 +369,17 @@ std::vector<QWidget*> frmDorvMain::keyboardOrder() const
             if (!left)
                 found.push_back(w);
         }
-        auto at = [this](const QWidget* w) { return w->mapTo(this, QPoint(0, w->height() / 2)); };
-        std::stable_sort(found.begin(), found.end(), [&](const QWidget* a, const QWidget* b) {
-            const QPoint pa = at(a), pb = at(b);
-            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
-        });
+        // A frame is read whole before the next one; frames and the
+        // controls within each go row by row, left to right.
+        auto key = [&](const QWidget* w) {
+            const QWidget* block = w;
+            while (block->parentWidget() && block->parentWidget() != within)
+                block = block->parentWidget();
+            const QPoint b = block->mapTo(this, QPoint(0, 0)), c = w->mapTo(this, QPoint(0, w->height() / 2));
+            return std::array<int, 4>{b.y(), b.x(), c.y(), c.x()};
+        };
+        std::stable_sort(found.begin(), found.end(),
+                         [&](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
         order.insert(order.end(), found.begin(), found.end());
     };
     if (SSTab1->currentWidget())
