@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,10 +92,12 @@ void frmDorvMain::setRemoveCaption(const QString& caption)
     cmdRemoveWallSystem->setText(caption);
     cmdRemoveWallSystem->setFixedWidth(least);
     const int needed = cmdRemoveWallSystem->sizeHint().width();
-    // The room is what the wall frame has beyond the least it needs.
-    QWidget* frame = cmdRemoveWallSystem->parentWidget();
-    const int room = frame && frame->isVisible()
-                         ? least + std::max(0, frame->width() - frame->minimumSizeHint().width())
+    // The room: what the project page's visible width leaves beyond the
+    // least the page needs with the planned width, so that the page never
+    // has to scroll for the caption.
+    const QWidget* viewport = fraProjectView->parentWidget();
+    const int room = viewport && viewport->isVisible() && fraProjectView->layout()
+                         ? least + std::max(0, viewport->width() - fraProjectView->layout()->totalMinimumSize().width())
                          : INT_MAX;
     const int width = std::max(least, std::min(needed, room));
     const QString prefix = QStringLiteral("Remove ");
