@@ -420,30 +420,29 @@ void frmDorvMain::LoadCustomerProfileList()
 
 bool frmDorvMain::focusNextPrevChild(bool next)
 {
-    // The keyboard order of the page shown is a ring over the controls of
-    // the last SetTabOrder, skipping those hidden or disabled.
+    // The keyboard order of the page shown goes round; from a control of
+    // the page outside it (a list reached by mouse) Tab enters it at its
+    // start and Shift+Tab at its end.
+    const std::vector<QWidget*> order = keyboardOrder();
     QWidget* f = focusWidget();
-    const int n = static_cast<int>(tabChain_.size());
-    int at = -1;
-    for (int i = 0; i < n; ++i)
-        if (tabChain_[static_cast<std::size_t>(i)] == f)
-            at = i;
-    if (at >= 0) {
-        for (int step = 1; step < n; ++step) {
-            const int i = ((next ? at + step : at - step) % n + n) % n;
-            QWidget* w = tabChain_[static_cast<std::size_t>(i)];
-            if (w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
-                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-                for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-                    if (auto* area = qobject_cast<QScrollArea*>(p)) {
-                        area->ensureWidgetVisible(w);
-                        break;
-                    }
-                return true;
-            }
-        }
+    const auto at = std::find(order.begin(), order.end(), f);
+    QWidget* w = nullptr;
+    if (at != order.end()) {
+        const auto n = static_cast<std::ptrdiff_t>(order.size());
+        const std::ptrdiff_t i = ((at - order.begin()) + (next ? 1 : -1) + n) % n;
+        w = order[static_cast<std::size_t>(i)];
+    } else if (!order.empty() && f && SSTab2->currentWidget() && SSTab2->currentWidget()->isAncestorOf(f)) {
+        w = next ? order.front() : order.back();
     }
-    return QMainWindow::focusNextPrevChild(next);
+    if (!w)
+        return QMainWindow::focusNextPrevChild(next);
+    w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p)) {
+            area->ensureWidgetVisible(w);
+            break;
+        }
+    return true;
 }
 
 void frmDorvMain::closeEvent(QCloseEvent* e)
@@ -561,6 +560,9 @@ void frmDorvMain::CompareProject()
         messageBox(kNothingToCompare, QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
+    // The old comparison is gone before the please-wait window is drawn,
+    // not left on screen behind it for the whole calculation.
+    comparisonClear();
     showPleaseWait();
     // The calculation closes the window when it ends; it must not stay open
     // whatever way the calculation ends.
@@ -618,6 +620,8 @@ void frmDorvMain::showPreferencesWindow()
         preferences_ = window;
         window->Form_Load();
     }
+    // show() alone leaves a minimized window minimized.
+    preferences_->setWindowState((preferences_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     preferences_->show();
     preferences_->raise();
     preferences_->activateWindow();

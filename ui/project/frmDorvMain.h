@@ -248,6 +248,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -291,6 +292,8 @@ private:
     void attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)());
     void setRemoveCaption(const QString& caption);
     void pressDefaultButton();
+    // The controls Tab walks on the page shown, in their order.
+    std::vector<QWidget*> keyboardOrder() const;
 
     std::int16_t editedWallID_ = 0;
     bool tearingDown_ = false;

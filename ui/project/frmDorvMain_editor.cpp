@@ -18,6 +18,7 @@
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
@@ -28,9 +29,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 #include <cmath>
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace dv {
@@ -296,19 +300,92 @@ void frmDorvMain::buildWallEditor()
 
 }
 
-// Return that no control of a member page took for itself (an open list
-// takes it to pick its row) presses that page's Add button.
+// Return on a push button presses that button. Return that no other
+// control of a member page took for itself (an open list takes it to pick
+// its row) presses that page's Add button. Return on the wall list opens
+// the selected wall, and Down in the wall-system name box goes down into
+// the list.
 void frmDorvMain::keyPressEvent(QKeyEvent* e)
 {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && SSTab2->currentIndex() == WallEditorPage) {
-        QWidget* f = focusWidget();
-        if (f && SSTab1->currentWidget() && SSTab1->currentWidget()->isAncestorOf(f)) {
+    QWidget* f = focusWidget();
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(f); button && button->isEnabled() && button->isVisibleTo(this)) {
+            button->click();
+            e->accept();
+            return;
+        }
+        if (f && f == grdWallSystemInformation && SSTab2->currentIndex() == ProjectPage) {
+            grdWallSystemInformation_DblClick();
+            e->accept();
+            return;
+        }
+        if (f && SSTab2->currentIndex() == WallEditorPage && SSTab1->currentWidget()
+            && SSTab1->currentWidget()->isAncestorOf(f)) {
             pressDefaultButton();
             e->accept();
             return;
         }
     }
     QMainWindow::keyPressEvent(e);
+}
+
+bool frmDorvMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtWallSystemName && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && wallGridRowCount() > 0) {
+        // On the selected wall, or the first when none is selected.
+        if (grdWallSystemInformation->selectedRow() < 0)
+            grdWallSystemInformation->selectRowAt(0);
+        grdWallSystemInformation->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+std::vector<QWidget*> frmDorvMain::keyboardOrder() const
+{
+    auto reachable = [this](const QWidget* w) {
+        return w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
+    };
+    std::vector<QWidget*> order;
+    for (const QPointer<QWidget>& w : tabChain_)
+        if (reachable(w))
+            order.push_back(w);
+    if (SSTab2->currentIndex() != WallEditorPage)
+        return order;
+    // On the wall editor every other control follows, those of the inner
+    // page shown first, then the rest of the editor (the save button), each
+    // in reading order. Lists are left to the mouse: what they show is
+    // chosen through the page's boxes.
+    auto others = [&](QWidget* within, const QWidget* skip) {
+        std::vector<QWidget*> found;
+        for (QWidget* w : within->findChildren<QWidget*>()) {
+            if (!reachable(w) || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()
+                || std::find(order.begin(), order.end(), w) != order.end())
+                continue;
+            bool left = false;
+            for (const QWidget* p = w; p && p != within && !left; p = p->parentWidget())
+                left = p == skip || qobject_cast<const QAbstractItemView*>(p) || qobject_cast<const QTabBar*>(p);
+            if (!left)
+                found.push_back(w);
+        }
+        // A frame is read whole before the next one; frames and the
+        // controls within each go row by row, left to right.
+        auto key = [&](const QWidget* w) {
+            const QWidget* block = w;
+            while (block->parentWidget() && block->parentWidget() != within)
+                block = block->parentWidget();
+            const QPoint b = block->mapTo(this, QPoint(0, 0)), c = w->mapTo(this, QPoint(0, w->height() / 2));
+            return std::array<int, 4>{b.y(), b.x(), c.y(), c.x()};
+        };
+        std::stable_sort(found.begin(), found.end(),
+                         [&](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
+        order.insert(order.end(), found.begin(), found.end());
+    };
+    if (SSTab1->currentWidget())
+        others(SSTab1->currentWidget(), nullptr);
+    others(fraWallEditor, SSTab1);
+    return order;
 }
 
 void frmDorvMain::connectEditorHandlers()
@@ -324,6 +401,7 @@ void frmDorvMain::connectEditorHandlers()
     });
     connect(grdWallSystemInformation, &DataGrid::rowDoubleClicked, this,
             [this] { grdWallSystemInformation_DblClick(); });
+    txtWallSystemName->installEventFilter(this);
     connect(cmdAddWallSystem, &QPushButton::clicked, this, &frmDorvMain::cmdAddWallSystem_Click);
     connect(cmdRemoveWallSystem, &QPushButton::clicked, this, &frmDorvMain::cmdRemoveWallSystem_Click);
     connect(cmdCopyWall, &QPushButton::clicked, this, &frmDorvMain::cmdCopyWall_Click);

@@ -16,9 +16,13 @@
 #include "ui/project/frmDorvMain.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace dv {
@@ -80,9 +84,30 @@ QString fieldText(const WallGeneral& wall, const char* name) { return wall[name]
 
 void frmDorvMain::setRemoveCaption(const QString& caption)
 {
-    cmdRemoveWallSystem->setText(caption);
+    // At least the width planned for the caption's length, wider when the
+    // caption needs it, within the room the wall frame has to spare beside
+    // the list; only a caption that needs more cuts the name.
     const int n = static_cast<int>(caption.size());
-    cmdRemoveWallSystem->setFixedWidth(px(n <= 12 ? 1215 : n <= 20 ? 1800 : 2535));
+    const int least = px(n <= 12 ? 1215 : n <= 20 ? 1800 : 2535);
+    cmdRemoveWallSystem->setText(caption);
+    cmdRemoveWallSystem->setFixedWidth(least);
+    const int needed = cmdRemoveWallSystem->sizeHint().width();
+    // The room: what the project page's visible width leaves beyond the
+    // least the page needs with the planned width, so that the page never
+    // has to scroll for the caption.
+    const QWidget* viewport = fraProjectView->parentWidget();
+    const int room = viewport && viewport->isVisible() && fraProjectView->layout()
+                         ? least + std::max(0, viewport->width() - fraProjectView->layout()->totalMinimumSize().width())
+                         : INT_MAX;
+    const int width = std::max(least, std::min(needed, room));
+    const QString prefix = QStringLiteral("Remove ");
+    if (needed > width && caption.startsWith(prefix)) {
+        const QFontMetrics fm = cmdRemoveWallSystem->fontMetrics();
+        const QString name = caption.mid(prefix.size());
+        const int nameWidth = fm.horizontalAdvance(name) - (needed - width);
+        cmdRemoveWallSystem->setText(prefix + fm.elidedText(name, Qt::ElideRight, std::max(0, nameWidth)));
+    }
+    cmdRemoveWallSystem->setFixedWidth(width);
 }
 
 void frmDorvMain::cmdAddWallSystem_Click()
@@ -209,6 +234,11 @@ void frmDorvMain::openWall(int row)
     RefreshRoughOpeningGrid();
     SSTab2->showOnlyPage(WallEditorPage);
     SSTab2->setTabText(WallEditorPage, LeftWhole(name, 30) + QStringLiteral(" System Information"));
+    // Now that the editor is shown, every opening starts on the wall page
+    // with the wall type focused; a page that is already current raises no
+    // page event, so its order is set here as well.
+    SSTab1->setCurrentIndex(WallDataPage);
+    SetTabOrder(QStringLiteral("None"));
 }
 
 void frmDorvMain::cmdRemoveWallSystem_Click()
