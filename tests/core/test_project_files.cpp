@@ -3,6 +3,7 @@
 #include "core/project_files.h"
 #include "core/project_reset.h"
 #include "core/startup.h"
+#include "engine/calculate.h"
 #include "tests/test_project_files_fixture.h"
 
 #include <QFileInfo>
@@ -138,6 +139,33 @@ TEST_F(ProjectFileTest, SaveAndOpenGiveBackTheSameRowsAndNames)
     EXPECT_EQ(count("Column_Information", "WallID = 2 AND ColumnHeight = '**Removed**' AND MaxWidth = 'NA'"), 1);
     EXPECT_EQ(count("Header_Information", "WallID = 1 AND ROWidth = '**Removed**' AND ColIDRight = 'NA'"), 1);
     EXPECT_EQ(scalar("SELECT ColIDLeft FROM Header_Information WHERE WallID = 2").toText(), "Column 1");
+}
+
+// A 40 ft gable wall (no columns: the full height at 20 ft, eave studs of
+// 9.625 ft): its slope comes back from the file as typed and the studs are
+// sized for it, 4.5/12 at four locations 7.5 ft up to 2 ft apart, not as 4/12.
+TEST_F(ProjectFileTest, TheSlopeSavedOpenedAndCalculatedIsTheSlopeTyped)
+{
+    const struct {
+        double slope;
+        int interpValue;
+        std::vector<double> pieces;
+    } cases[] = {{4, 3, {17, 15, 13}}, {4.5, 4, {18, 16, 14, 12}}};
+    for (const auto& c : cases) {
+        ResetProjectTables();
+        addGableWall(1, "Gable", 10, 17.5, 40, c.slope, 20);
+        SaveProjectFile(filePath("slope.dvwp"));
+        OpenProjectFile(filePath("slope.dvwp"));
+        EXPECT_EQ(scalar("SELECT RoofSlope FROM General_Information").toDouble(), c.slope);
+        CalculateStudSolutions();
+        EXPECT_EQ(scalar("SELECT InterpValue FROM Project_Information").toInt32(), c.interpValue);
+        std::vector<double> pieces;
+        for (Recordset rs = DbConnection.query("SELECT PieceLength FROM Material_List WHERE WallWidth = 6 AND "
+                                               "COALESCE(MemberName, '') = '' ORDER BY rowid");
+             !rs.eof(); rs.moveNext())
+            pieces.push_back(rs.field(0).toDouble());
+        EXPECT_EQ(pieces, c.pieces) << c.slope;
+    }
 }
 
 TEST_F(ProjectFileTest, AFileFromOneRunOpensInAFreshStartOfTheProgram)

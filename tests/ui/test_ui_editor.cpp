@@ -424,11 +424,11 @@ TEST_F(EditorTest, SaveReadsTheSlopeBeforeTheSlashAndRefusesBadSlopeOrCorners)
     // 4.5/12 is stored as 4.5; neither B nor C stores exposure D.
     w->messages.clear();
     w->txtRoofSlope->setText(QStringLiteral("4.5/12"));
-    w->txtCorners->setText(QStringLiteral("2.5"));
+    w->txtCorners->setText(QStringLiteral("2"));
     w->cmdAddtoProject_Click();
     EXPECT_TRUE(w->messages.empty());
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 4.5);
-    EXPECT_DOUBLE_EQ(stored(QStringLiteral("NumberCorners"), 1).toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(stored(QStringLiteral("NumberCorners"), 1).toDouble(), 2.0);
     EXPECT_EQ(stored(QStringLiteral("Exposure"), 1).toText(), QStringLiteral("EXPOSURE D"));
 
     // A slope without "/" is read whole; pasted text that is no number is
@@ -443,6 +443,46 @@ TEST_F(EditorTest, SaveReadsTheSlopeBeforeTheSlashAndRefusesBadSlopeOrCorners)
     ASSERT_EQ(w->messages.size(), 1u);
     EXPECT_EQ(w->messages[0].title, QStringLiteral("Improper Input Format"));
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 7.0);
+}
+
+// A wall that cannot be built is refused on save and its stored row stays:
+// a ridge below the eave, a fraction of a corner, openings wider than the wall.
+TEST_F(EditorTest, ASaveRefusesAWallThatCannotBeBuilt)
+{
+    const QString fit = QStringLiteral("  Please review your input and make the necessary adjustments.");
+    const struct {
+        QLineEdit* box;
+        QString typed, text, title;
+    } cases[] = {
+        {w->txtRidgeHeight, "8", "The Ridge Height (" + shown("8") + ") of this gable wall is lower than its Eave "
+                                 "Height (" + shown("10") + ")." + fit, "Error"},
+        {w->txtCorners, "1.5", "Please check your 'Number of Corners' input for proper formatting.  You must format "
+                               "your input as a number.", "Improper Input Format"},
+        {w->txtWallLength, "5", "Your input Rough Opening Width's exceed the length of this wall." + fit, "Error"},
+    };
+    int id = 0;
+    for (const auto& c : cases) {
+        const QString name = QStringLiteral("Wall %1").arg(++id);
+        addWall(name);
+        addOpening(id, 1, "6", "7", "1");
+        open(name);
+        w->optGable->click();
+        for (auto [box, typed] : {std::pair{w->txtRoofSlope, "6/12"}, {w->txtEaveHeight, "10"},
+                                  {w->txtRidgeHeight, "20"}, {w->txtWallLength, "30"}, {w->txtCorners, "2"}})
+            box->setText(box == w->txtCorners || box == w->txtRoofSlope ? typed : shown(typed));
+        w->cmdAddtoProject_Click();
+        open(name);
+        c.box->setText(c.box == w->txtCorners ? c.typed : shown(c.typed));
+        w->messages.clear();
+        w->cmdAddtoProject_Click();
+        ASSERT_EQ(w->messages.size(), 1u) << c.typed.toStdString();
+        EXPECT_EQ(w->messages[0].text, c.text);
+        EXPECT_EQ(w->messages[0].title, c.title);
+        EXPECT_EQ(w->SSTab2->currentIndex(), dv::frmDorvMain::WallEditorPage);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("RidgeHeight"), id).toDouble(), 20.0);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("NumberCorners"), id).toDouble(), 2.0);
+        EXPECT_DOUBLE_EQ(stored(QStringLiteral("WallLength"), id).toDouble(), 30.0);
+    }
 }
 
 TEST_F(EditorTest, TypedTextReachesTheDatabaseOnlyAsValues)
