@@ -74,7 +74,7 @@ void DbTest::addEaveWall(int id, const QString& name, double eave, double length
              .arg(sqlQuote(f), sqlQuote(exposure)).arg(corners));
 }
 
-void DbTest::addGableWall(int id, const QString& name, double eave, double ridge, double length, double slope, double dtfh,
+void DbTest::addGableWall(int id, const QString& name, double eave, double ridge, double length, int slope, double dtfh,
                           const QString& exposure, int roofLoadingID, const QString& finish, int corners, int monoSlope)
 {
     using dv::sqlNumber;
@@ -85,7 +85,7 @@ void DbTest::addGableWall(int id, const QString& name, double eave, double ridge
                         "RoofLoadingID, TrussSpan, ExteriorFinish, Exposure, IsZoneWall, ZoneCorners, ZoneJunctions, "
                         "CornerType, JunctionType, NumberCorners, DTFH, MonoSlope) VALUES (%1, 'GABLE', %2, %3, %4, %5, %6, 0, "
                         "%7, %8, 0, 0, 0, 'A', 'A', %9, %10, %11)")
-             .arg(id).arg(sqlNumber(eave)).arg(sqlNumber(slope)).arg(sqlNumber(ridge), sqlNumber(length)).arg(roofLoadingID)
+             .arg(id).arg(sqlNumber(eave)).arg(slope).arg(sqlNumber(ridge), sqlNumber(length)).arg(roofLoadingID)
              .arg(sqlQuote(f), sqlQuote(exposure)).arg(corners).arg(sqlNumber(dtfh)).arg(monoSlope));
 }
 

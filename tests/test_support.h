@@ -48,7 +48,7 @@ protected:
     void addEaveWall(int id, const QString& name, double eave, double length, double trussSpan,
                      const QString& exposure = QStringLiteral("EXPOSURE B"), int roofLoadingID = 1,
                      const QString& finish = QString(), int corners = 2);
-    void addGableWall(int id, const QString& name, double eave, double ridge, double length, double slope,
+    void addGableWall(int id, const QString& name, double eave, double ridge, double length, int slope,
                       double dtfh, const QString& exposure = QStringLiteral("EXPOSURE B"), int roofLoadingID = 1,
                       const QString& finish = QString(), int corners = 2, int monoSlope = 0);
     void addColumn(int wallID, int number, const QString& height, const QString& maxWidth);
