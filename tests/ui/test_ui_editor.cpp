@@ -454,10 +454,12 @@ TEST_F(EditorTest, ASaveRefusesAWallThatCannotBeBuilt)
     addOpening(1, 1, "6", "7", "1");
     dv::RefreshWallSystemGrid();
     const QString review = "  Please review your input and make the necessary adjustments.";
-    for (const auto& [box, typed, text, title] : {std::tuple<QLineEdit*, QString, QString, QString>{
-             w->txtRidgeHeight, "8", "The Ridge Height (8) of this gable wall is lower than its Eave Height (" + shown("10")
-             + ")." + review, "Error"}, {w->txtCorners, "1.5", dv::kCornersFormat, "Improper Input Format"},
-             {w->txtWallLength, "5", "Your input Rough Opening Width's exceed the length of this wall." + review, "Error"}}) {
+    using Case = std::tuple<QLineEdit*, QString, QString, QString>;  // box, typed, message, title
+    for (const auto& [box, typed, text, title] :
+         {Case{w->txtRidgeHeight, "8", "The Ridge Height (8) of this gable wall is lower than its Eave Height ("
+                                           + shown("10") + ")." + review, "Error"},
+          Case{w->txtCorners, "1.5", dv::kCornersFormat, "Improper Input Format"},
+          Case{w->txtWallLength, "5", "Your input Rough Opening Width's exceed the length of this wall." + review, "Error"}}) {
         open("North");
         box->setText(typed);
         w->messages.clear();
