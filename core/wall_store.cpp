@@ -21,8 +21,10 @@ const QString& liveOpeningCondition()
 const std::array<WallFieldSpec, 17>& wallFields()
 {
     using T = WallFieldType;
+    // The roof slope is a rise per 12 that may hold a fraction (4.5/12); the
+    // number of corners is whole.
     static const std::array<WallFieldSpec, 17> fields = {{
-        {"WallType", T::Text}, {"EaveHeight", T::Double}, {"RoofSlope", T::Whole}, {"RidgeHeight", T::Double},
+        {"WallType", T::Text}, {"EaveHeight", T::Double}, {"RoofSlope", T::Double}, {"RidgeHeight", T::Double},
         {"WallLength", T::Double}, {"RoofLoadingID", T::Whole}, {"TrussSpan", T::Double},
         {"ExteriorFinish", T::Text}, {"Exposure", T::Text}, {"IsZoneWall", T::Whole}, {"ZoneCorners", T::Double},
         {"ZoneJunctions", T::Double}, {"CornerType", T::Text}, {"JunctionType", T::Text},

@@ -114,7 +114,8 @@ public:
     // Openings, in the order they were added.
     std::vector<StoredOpening> openings(std::int16_t wallID);
     std::optional<StoredOpening> opening(std::int16_t wallID, const QString& roid);
-    // The width of the wall's openings in use other than roid, in feet.
+    // The width of the wall's openings in use other than roid (all of them
+    // for an empty roid), in feet.
     double otherOpeningsWidth(std::int16_t wallID, const QString& roid);
     // One entry per opening whose left support is already left, or else
     // whose right support is already right.

@@ -34,7 +34,7 @@ struct Opening {
 struct HeaderWallData {
     QString wallType;
     double trussSpan = 0;
-    std::int16_t roofSlope = 0;
+    double roofSlope = 0;  // rise per 12 of run, fractions included
     QString exposure;
     double roofLL = 0;
     double roofDL = 0;
@@ -54,7 +54,7 @@ bool readWallData(std::int16_t wallID, HeaderWallData& d)
         d.wallType = rs.field(QStringLiteral("WallType")).toText();
         roofLoadingID = rs.field(QStringLiteral("RoofLoadingID")).toInt16();
         d.trussSpan = rs.field(QStringLiteral("TrussSpan")).toDouble();
-        d.roofSlope = rs.field(QStringLiteral("RoofSlope")).toInt16();
+        d.roofSlope = rs.field(QStringLiteral("RoofSlope")).toDouble();
         d.exposure = rs.field(QStringLiteral("Exposure")).toText().right(1);
         finish = rs.field(QStringLiteral("ExteriorFinish")).toText();
     }

@@ -113,7 +113,7 @@ struct StudWall {
     double roofLL = 0, roofDL = 0;
     double trussSpan = 0;
     double deflectionLimit = 0;
-    std::int16_t roofSlope = 0;
+    double roofSlope = 0;  // rise per 12 of run; 4.5 is a slope of its own
     double dtfh = 0;
     std::int16_t monoSlope = 0;
     QString exposureLetter;
@@ -153,7 +153,7 @@ std::optional<StudWall> ReadStudWall(std::int16_t wallID, const StudProfile& pro
         else
             w.deflectionLimit = ef.field(QStringLiteral("StudDeflectionLimit")).toDouble();
     }
-    w.roofSlope = gi.field(QStringLiteral("RoofSlope")).toInt16();
+    w.roofSlope = gi.field(QStringLiteral("RoofSlope")).toDouble();
     w.dtfh = gi.field(QStringLiteral("DTFH")).toDouble();
     w.monoSlope = gi.field(QStringLiteral("MonoSlope")).toInt16();
     w.exposureLetter = StudExposureLetter(gi.field(QStringLiteral("Exposure")).toText(), profile.windSpeed);
@@ -457,7 +457,7 @@ void AddCornerStuds(std::int16_t wallThickness, std::int16_t wallID, int numberC
 
 }  // namespace
 
-StudGeometry ComputeStudGeometry(std::int16_t roofSlope, double dtfh, double wallLength, int columnCount,
+StudGeometry ComputeStudGeometry(double roofSlope, double dtfh, double wallLength, int columnCount,
                                  double openingWidthTotal, std::int16_t monoSlope)
 {
     StudGeometry g;

@@ -18,7 +18,7 @@ struct StudGeometry {
     double centerStretch = 0;      // full-height stretch between the raking parts
     bool hasCenterStuds = false;   // centerStretch > 0
 };
-StudGeometry ComputeStudGeometry(std::int16_t roofSlope, double dtfh, double wallLength, int columnCount,
+StudGeometry ComputeStudGeometry(double roofSlope, double dtfh, double wallLength, int columnCount,
                                  double openingWidthTotal, std::int16_t monoSlope);
 
 // The columns and openings of a wall that take up its length.

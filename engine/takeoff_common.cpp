@@ -86,7 +86,7 @@ void ReadWallGeometry(std::int16_t wallID, WallGeometry& g)
     g.eaveHeight = rs.field(QStringLiteral("EaveHeight")).toDouble();
     g.ridgeHeight = rs.field(QStringLiteral("RidgeHeight")).toDouble();
     g.wallLength = rs.field(QStringLiteral("WallLength")).toDouble();
-    g.roofSlope = rs.field(QStringLiteral("RoofSlope")).toInt16();
+    g.roofSlope = rs.field(QStringLiteral("RoofSlope")).toDouble();
     g.monoSlope = rs.field(QStringLiteral("MonoSlope")).toInt16();
 }
 

@@ -39,7 +39,7 @@ struct WallGeometry {
     double eaveHeight = 0;
     double ridgeHeight = 0;
     double wallLength = 0;
-    std::int16_t roofSlope = 0;
+    double roofSlope = 0;  // rise per 12 of run, fractions included
     std::int16_t monoSlope = 0;
 };
 void ReadWallName(std::int16_t wallID, WallGeometry& g);

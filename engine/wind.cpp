@@ -34,9 +34,9 @@ double GetWindTableValue(double EffectiveArea, const QString& SizeClass, std::in
     return checkedFinite(result, "the wind pressure");
 }
 
-double CalculateRakeLength(double Run, std::int16_t RoofSlope, std::int16_t AddFlag, double Depth)
+double CalculateRakeLength(double Run, double RoofSlope, std::int16_t AddFlag, double Depth)
 {
-    const double slope = static_cast<double>(RoofSlope);
+    const double slope = RoofSlope;
     const double k = std::sqrt(slope * slope + 144.0) / 12.0;
     double result = k * Run;
     if (AddFlag == 1)

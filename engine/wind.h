@@ -13,6 +13,6 @@ double GetWindTableValue(double EffectiveArea, const QString& SizeClass, std::in
 // A horizontal run (ft) measured along the roof slope (inches of rise per
 // 12 of run); with AddFlag 1 the length a member of the given depth (in)
 // takes up along the slope is added.
-double CalculateRakeLength(double Run, std::int16_t RoofSlope, std::int16_t AddFlag, double Depth);
+double CalculateRakeLength(double Run, double RoofSlope, std::int16_t AddFlag, double Depth);
 
 }  // namespace dv

@@ -108,4 +108,5 @@ TEST(RakeLength, FollowsTheSlopeAndAddsTheDepthTermOnlyForFlagOne)
     EXPECT_DOUBLE_EQ(CalculateRakeLength(10, 12, 2, 1.75), 14.142135623730950);
     EXPECT_DOUBLE_EQ(CalculateRakeLength(1, 4, 0, 9.25), 1.0540925533894598);
     EXPECT_DOUBLE_EQ(CalculateRakeLength(6, 4, 1, 9.25), 6 * 1.0540925533894598 + 4 * 9.25 / 144.0);
+    EXPECT_DOUBLE_EQ(CalculateRakeLength(12, 4.5, 1, 1.75), 12.816005617976296 + 4.5 * 1.75 / 144.0);
 }

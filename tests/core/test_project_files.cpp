@@ -3,6 +3,7 @@
 #include "core/project_files.h"
 #include "core/project_reset.h"
 #include "core/startup.h"
+#include "engine/calculate.h"
 #include "tests/test_project_files_fixture.h"
 
 #include <QFileInfo>
@@ -138,6 +139,23 @@ TEST_F(ProjectFileTest, SaveAndOpenGiveBackTheSameRowsAndNames)
     EXPECT_EQ(count("Column_Information", "WallID = 2 AND ColumnHeight = '**Removed**' AND MaxWidth = 'NA'"), 1);
     EXPECT_EQ(count("Header_Information", "WallID = 1 AND ROWidth = '**Removed**' AND ColIDRight = 'NA'"), 1);
     EXPECT_EQ(scalar("SELECT ColIDLeft FROM Header_Information WHERE WallID = 2").toText(), "Column 1");
+}
+
+// A 40 ft gable wall at 4.5/12 without columns rises 7.5 ft to its full height
+// at 20 ft: after a trip through a project file its studs stand at four
+// locations (4/12 would give three, of 17, 15 and 13 ft).
+TEST_F(ProjectFileTest, TheSlopeSavedOpenedAndCalculatedIsTheSlopeTyped)
+{
+    addGableWall(1, "Gable", 10, 17.5, 40, 4, 20);
+    exec("UPDATE General_Information SET RoofSlope = 4.5");
+    SaveProjectFile(filePath("slope.dvwp"));
+    OpenProjectFile(filePath("slope.dvwp"));
+    CalculateStudSolutions();
+    EXPECT_EQ(scalar("SELECT RoofSlope FROM General_Information").toDouble(), 4.5);
+    EXPECT_EQ(scalar("SELECT InterpValue FROM Project_Information").toInt32(), 4);
+    EXPECT_EQ(scalar("SELECT GROUP_CONCAT(CAST(PieceLength AS INTEGER)) FROM (SELECT PieceLength FROM Material_List "
+                     "WHERE WallWidth = 6 AND COALESCE(MemberName, '') = '' ORDER BY rowid)").toText().toStdString(),
+              "18,16,14,12");
 }
 
 TEST_F(ProjectFileTest, AFileFromOneRunOpensInAFreshStartOfTheProgram)

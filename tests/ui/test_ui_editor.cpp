@@ -8,10 +8,12 @@
 #include "core/startup.h"
 #include "core/project_reset.h"
 #include "core/translator.h"
+#include "core/wall_list.h"
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
 #include "tests/test_support.h"
+#include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
 
@@ -426,11 +428,11 @@ TEST_F(EditorTest, SaveReadsTheSlopeBeforeTheSlashAndRefusesBadSlopeOrCorners)
     // 4.5/12 is stored as 4.5; neither B nor C stores exposure D.
     w->messages.clear();
     w->txtRoofSlope->setText(QStringLiteral("4.5/12"));
-    w->txtCorners->setText(QStringLiteral("2.5"));
+    w->txtCorners->setText(QStringLiteral("2"));
     w->cmdAddtoProject_Click();
     EXPECT_TRUE(w->messages.empty());
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 4.5);
-    EXPECT_DOUBLE_EQ(stored(QStringLiteral("NumberCorners"), 1).toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(stored(QStringLiteral("NumberCorners"), 1).toDouble(), 2.0);
     EXPECT_EQ(stored(QStringLiteral("Exposure"), 1).toText(), QStringLiteral("EXPOSURE D"));
 
     // A slope without "/" is read whole; pasted text that is no number is
@@ -445,6 +447,29 @@ TEST_F(EditorTest, SaveReadsTheSlopeBeforeTheSlashAndRefusesBadSlopeOrCorners)
     ASSERT_EQ(w->messages.size(), 1u);
     EXPECT_EQ(w->messages[0].title, QStringLiteral("Improper Input Format"));
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("RoofSlope"), 1).toDouble(), 7.0);
+}
+
+// A wall that cannot be built is refused on save, and its stored row stays.
+TEST_F(EditorTest, ASaveRefusesAWallThatCannotBeBuilt)
+{
+    addGableWall(1, "North", 10, 20, 30, 6, 0);
+    addOpening(1, 1, "6", "7", "1");
+    dv::RefreshWallSystemGrid();
+    const QString review = "  Please review your input and make the necessary adjustments.";
+    using Case = std::tuple<QLineEdit*, QString, QString, QString>;  // box, typed, message, title
+    for (const auto& [box, typed, text, title] :
+         {Case{w->txtRidgeHeight, "8", "The Ridge Height (8) of this gable wall is lower than its Eave Height ("
+                                           + shown("10") + ")." + review, "Error"},
+          Case{w->txtCorners, "1.5", dv::kCornersFormat, "Improper Input Format"},
+          Case{w->txtWallLength, "5", "Your input Rough Opening Width's exceed the length of this wall." + review, "Error"}}) {
+        open("North");
+        box->setText(typed);
+        w->messages.clear();
+        w->cmdAddtoProject_Click();
+        ASSERT_EQ(w->messages.size(), 1u);
+        EXPECT_EQ(std::pair(w->messages[0].text, w->messages[0].title), std::pair(text, title));
+        EXPECT_EQ(count("General_Information", "RidgeHeight = 20 AND NumberCorners = 2 AND WallLength = 30"), 1);
+    }
 }
 
 TEST_F(EditorTest, TypedTextReachesTheDatabaseOnlyAsValues)

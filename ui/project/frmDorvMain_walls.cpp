@@ -77,6 +77,27 @@ double zoneCount(QLineEdit* box, const char* caption)
 
 QString fieldText(const WallGeneral& wall, const char* name) { return wall[name].toText(); }
 
+// A gable wall rises from its eave to its ridge, and a wall holds its
+// openings: a wall that cannot be built is refused rather than priced. An
+// empty ridge is not yet typed and leaves the wall incomplete instead.
+bool wallFitsTogether(frmDorvMain& form, std::int16_t wallID, const QString& wallType, double eaveHeight,
+                      double ridgeHeight, double wallLength)
+{
+    if (wallType == QLatin1String("GABLE") && ridgeHeight > 0 && ridgeHeight < eaveHeight) {
+        form.messageBox(QStringLiteral("The Ridge Height (%1) of this gable wall is lower than its Eave Height (%2).  "
+                                       "Please review your input and make the necessary adjustments.")
+                            .arg(form.txtRidgeHeight->text().trimmed(), form.txtEaveHeight->text().trimmed()),
+                        QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    const double openings = WallStore(DbConnection).otherOpeningsWidth(wallID, QString());
+    if (checkedFinite(openings, "total opening width") > wallLength + kLengthTolerance) {
+        form.messageBox(kOpeningsExceedWall, QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -337,7 +358,9 @@ void frmDorvMain::saveWall()
     const QString cornersText = txtCorners->text();
     if (!cornersText.isEmpty()) {
         double corners = 0;
-        if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)) {
+        // Corners are counted: a fraction is no number of corners.
+        if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)
+            && corners == std::floor(corners)) {
             numberCorners = corners;
         } else {
             ShowImproperFormat(*this, kCornersFormat);
@@ -345,6 +368,8 @@ void frmDorvMain::saveWall()
         }
     }
     if (!allowed)
+        return;
+    if (!wallFitsTogether(*this, editedWallID_, wallType, eaveHeight, ridgeHeight, wallLength))
         return;
 
     // A roof loading that was never chosen is stored as 0: the wall then

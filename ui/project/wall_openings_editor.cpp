@@ -11,6 +11,7 @@
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
 #include "ui/project/box_caption.h"
+#include "ui/project/format_messages.h"
 #include "ui/common/guarded.h"
 
 #include <QApplication>
@@ -36,11 +37,6 @@ namespace {
 
 const QString kColumnPrefix = QStringLiteral("Column ");
 const QString kOpeningPrefix = QStringLiteral("Rough Opening ");
-
-// Widths are stored with 15 significant digits, so openings that fill the
-// wall exactly (three of 6' 8" in 20') may add up a hair above its length.
-// Far below a sixteenth of an inch.
-constexpr double kLengthTolerance = 1e-7;
 
 // Twips per pixel at the windows' usual 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
@@ -610,9 +606,7 @@ void WallOpeningsEditor::saveOpening()
     const double others = store.otherOpeningsWidth(wallID, chosen);
     const double newWidth = readLengthBox(txtROWidth);
     if (checkedFinite(others + newWidth, "total opening width") > wallLength + kLengthTolerance) {
-        message(QStringLiteral("Your input Rough Opening Width's exceed the length of this wall.  Please review your "
-                               "input and make the necessary adjustments."),
-                QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
+        message(kOpeningsExceedWall, QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 
