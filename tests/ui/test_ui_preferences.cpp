@@ -355,7 +355,7 @@ TEST_F(PreferencesTest, EveryEditOfALoadOrCostBoxMarksItTypedPastedOrDeleted)
     QGuiApplication::clipboard()->setText("7a.5");
     QTest::keySequence(w->txt2x8Materials, QKeySequence::Paste);
     EXPECT_TRUE(w->MaterialsChanged);
-    EXPECT_TRUE(w->txt2x8Materials->text().contains("7.5"));
+    EXPECT_TRUE(w->txt2x8Materials->text().contains("7a.5"));  // as it stands, for the save to check
 }
 
 TEST_F(PreferencesTest, RoofLoadsAreWrittenOnlyAfterAnEditAndToTheChosenState)
@@ -537,4 +537,50 @@ TEST_F(PreferencesTest, NumbersAreSavedAndReadInCNotationUnderACommaLocale)
     EXPECT_EQ(w->cboRoofLoading->text(), "Missouri (32.5/15)");
     std::setlocale(LC_NUMERIC, oldLocale.c_str());
     QLocale::setDefault(oldDefault);
+}
+
+TEST_F(PreferencesTest, RefusedCostsStayInTheirBoxesAndAreReportedOnce)
+{
+    addProfile(2, "Builder", "MfrID = 2, MfrName = 'Kestrel Window Works'");
+    w->FillCustomerProfileLists();
+    const QStringList refused{"Confirm Save", "Improper Input Format"};
+    // Each way the costs are offered, answered Yes with an empty 2x8 cost.
+    const struct { const char* way; std::function<void()> act; QStringList titles; } ways[] = {
+        {"tab", [&] { w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage); }, refused},
+        {"maker", [&] { ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing")); }, refused},
+        {"profile", [&] { ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder")); }, refused},
+        {"close", [&] { w->close(); }, QStringList{"Confirm Close"} + refused},
+    };
+    for (const auto& c : ways) {
+        SCOPED_TRACE(c.way);
+        w->messages.clear();
+        type(w->txt2x6Materials, "61");
+        w->txt2x8Materials->clear();
+        w->answers = {MsgResult::Yes, MsgResult::Yes};
+        c.act();
+        EXPECT_EQ(titles(), c.titles);
+        EXPECT_EQ(w->txt2x6Materials->text() + '|' + w->txt2x8Materials->text(), "61|");
+        EXPECT_EQ(w->cboWindowMfrName->text() + '|' + w->cboCustomerProfile->text(), "Brightwater Windows|Default");
+        EXPECT_EQ(w->CurrentMfrID, 1);
+        EXPECT_EQ(makerCost("Material2x6", 1), 50.0);
+        EXPECT_EQ(stored("Jamb2x6M"), "50");
+    }
+}
+
+TEST_F(PreferencesTest, NoCostQuestionWhileNoMakerIsShown)
+{
+    addProfile(2, "Builder", "MfrID = 99");
+    w->FillCustomerProfileLists();
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
+    ASSERT_EQ(w->CurrentMfrID, 0);
+    w->messages.clear();
+    type(w->txt2x6Materials, "61");
+    w->answers = {MsgResult::Yes, MsgResult::Yes};
+    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage);
+    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage);
+    EXPECT_TRUE(w->messages.empty());
+    // Picking a maker shows its costs, without a question.
+    ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing"));
+    EXPECT_TRUE(w->messages.empty());
+    EXPECT_EQ(w->txt2x6Materials->text(), "45");
 }

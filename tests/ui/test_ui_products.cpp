@@ -150,7 +150,7 @@ TEST_F(ProductsTest, ColumnNamesOnlyFromProductIDsThatHaveColumns)
     EXPECT_THROW(dv::FillProductsGrid(grid, 1), dv::AppError);
 }
 
-TEST_F(ProductsTest, PriceBoxTakesOnlyDigitsAndPointsTypedOrPasted)
+TEST_F(ProductsTest, PriceBoxTakesOnlyDigitsAndPointsTypedAndAPasteAsItStands)
 {
     TestEditor e(1, 5);
     EXPECT_EQ(e.windowTitle(), "Dorvane [Edit Product]");
@@ -163,7 +163,12 @@ TEST_F(ProductsTest, PriceBoxTakesOnlyDigitsAndPointsTypedOrPasted)
     e.txtLFPrice->clear();
     QApplication::clipboard()->setText("$1 234.50e3");
     QTest::keySequence(e.txtLFPrice, QKeySequence::Paste);
-    EXPECT_EQ(e.txtLFPrice->text(), "1234.503");
+    EXPECT_EQ(e.txtLFPrice->text(), "$1 234.50e3");
+    // The save's check refuses it.
+    QTest::mouseClick(e.cmdUpdate, Qt::LeftButton);
+    EXPECT_EQ(e.messages, QStringList{"Improper Input Format|Please check your input for proper formatting.  "
+                                      "You must format your input as currency."});
+    EXPECT_FALSE(e.updated());
 }
 
 TEST_F(ProductsTest, UpdateCutsTheIntegerPartToFourteenDigitsAndKeepsDecimals)
