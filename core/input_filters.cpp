@@ -1,6 +1,5 @@
 #include "core/input_filters.h"
 
-#include "core/locale_number.h"
 #include "core/translator.h"
 #include "platform/app_error.h"
 

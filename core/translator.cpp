@@ -529,7 +529,6 @@ double dFtInSxValue(const QString& text, int unitClass)
     return negative ? -result : result;
 }
 
-// Millimetres (3), metres (4) or kilometres (9) in inches.
 // The worker's clean-up of a capital text: a leading "-" taken off (it
 // makes the length negative), each mark joined to its number, brackets
 // around the text dropped.
@@ -577,6 +576,7 @@ static QString acceptedLengthText(const QString& text, int* inputClass)
     return w;
 }
 
+// Millimetres (3), metres (4) or kilometres (9) in inches.
 static double metricToInches(int unit, double n)
 {
     switch (unit) {
@@ -709,20 +709,18 @@ LengthUnit LeadingNumberUnit(const QString& text)
         return LengthUnit::Inches;
     case 0:
         // Without a foot mark, an inch mark after the "/" makes the number
-        // before the first space inches ("400 1/2""), or the numerator a
-        // part of an inch.
+        // before the first space inches (400 1/2 and an inch mark), or the
+        // numerator a part of an inch.
         return !foot && findFrom(t, kInchMark, findFrom(t, QLatin1Char('/'))) > 0 ? LengthUnit::Inches
                                                                                  : LengthUnit::Feet;
     case 2:
-        if (inch && !space && !foot)
-            return LengthUnit::Inches;
-        // The feet-inches-sixteenths reader: a first number followed by a
-        // space or a foot mark is feet ("400 6"", "301 6 8"").
-        if (!foot && !space && !t.contains(QLatin1String("FT")) && (inch || t.contains(QLatin1String("IN"))))
-            return LengthUnit::Inches;
-        return LengthUnit::Feet;
+        // A number with an inch mark alone is inches; the feet-inches-
+        // sixteenths reader takes a first number followed by a space or a
+        // foot mark as feet (400 6, or 301 6 8, and an inch mark).
+        return inch && !space && !foot ? LengthUnit::Inches : LengthUnit::Feet;
     default:
-        // Decimal feet, feet and decimal inches ("400 6.5""), bare feet.
+        // Decimal feet, feet and decimal inches (400 6.5 and an inch mark),
+        // bare feet.
         return LengthUnit::Feet;
     }
 }

@@ -121,16 +121,6 @@ TEST_F(TranslatorTest, RefusesTextItCannotRead)
     }
 }
 
-TEST_F(TranslatorTest, ABoxRefusesCharactersNoLengthIsWrittenWith)
-{
-    // What reads as 0 through the worker is refused when typed or pasted.
-    for (const char* text : {"12 abc", "3 feet", "12a 6", "abc"})
-        EXPECT_THROW(ReadTypedLength(QString::fromUtf8(text)), AppError) << text;
-    for (const auto& [text, inches] : {std::pair<const char*, double>{"12' 6", 150}, {"3 m", 3000 / 25.4},
-                                       {"5 ft", 60}, {"", 0}})
-        EXPECT_DOUBLE_EQ(ReadTypedLength(QString::fromUtf8(text)), inches) << text;
-}
-
 TEST_F(TranslatorTest, FailsOnFractionsAndMarksNoLengthIsWrittenWith)
 {
     EXPECT_EQ(errorOf([] { ConvertInputToInches(QStringLiteral("1/0")); }), 11);   // division by zero

@@ -105,7 +105,6 @@ void exercise(const QString& text)
     } catch (const AppError& e) {
         ASSERT_TRUE(expectedError(e.number())) << e.number() << " " << text.left(80).toStdString();
     }
-    // A paste reaches a length box's leave rule as it stands.
     try {
         FormatInchesForDisplay(ReadTypedLength(LimitLengthText(text)));
     } catch (const AppError& e) {

@@ -150,7 +150,7 @@ TEST_F(ReportOptionsWindowTest, OptionBoxesShowAndHideWithoutClearing)
     EXPECT_EQ(w->txtDeliveryCharge->text(), "95");
 }
 
-TEST_F(ReportOptionsWindowTest, BoxesFilterTypedKeysAndTheDateBoxItsPastedApostrophes)
+TEST_F(ReportOptionsWindowTest, BoxesFilterTypedAndPastedText)
 {
     w->txtOverrideMarkup->clear();
     QTest::keyClicks(w->txtOverrideMarkup, QStringLiteral("1a-2.5e"));

@@ -539,48 +539,27 @@ TEST_F(PreferencesTest, NumbersAreSavedAndReadInCNotationUnderACommaLocale)
     QLocale::setDefault(oldDefault);
 }
 
-TEST_F(PreferencesTest, RefusedCostsStayInTheirBoxesAndAreReportedOnce)
+TEST_F(PreferencesTest, NoCostQuestionWithoutAMakerAndARefusedSaveKeepsTheCostsAndIsReportedOnce)
 {
-    addProfile(2, "Builder", "MfrID = 2, MfrName = 'Kestrel Window Works'");
-    w->FillCustomerProfileLists();
-    const QStringList refused{"Confirm Save", "Improper Input Format"};
-    // Each way the costs are offered, answered Yes with an empty 2x8 cost.
-    const struct { const char* way; std::function<void()> act; QStringList titles; } ways[] = {
-        {"tab", [&] { w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage); }, refused},
-        {"maker", [&] { ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing")); }, refused},
-        {"profile", [&] { ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder")); }, refused},
-        {"close", [&] { w->close(); }, QStringList{"Confirm Close"} + refused},
-    };
-    for (const auto& c : ways) {
-        SCOPED_TRACE(c.way);
-        w->messages.clear();
-        type(w->txt2x6Materials, "61");
-        w->txt2x8Materials->clear();
-        w->answers = {MsgResult::Yes, MsgResult::Yes};
-        c.act();
-        EXPECT_EQ(titles(), c.titles);
-        EXPECT_EQ(w->txt2x6Materials->text() + '|' + w->txt2x8Materials->text(), "61|");
-        EXPECT_EQ(w->cboWindowMfrName->text() + '|' + w->cboCustomerProfile->text(), "Brightwater Windows|Default");
-        EXPECT_EQ(w->CurrentMfrID, 1);
-        EXPECT_EQ(makerCost("Material2x6", 1), 50.0);
-        EXPECT_EQ(stored("Jamb2x6M"), "50");
-    }
-}
-
-TEST_F(PreferencesTest, NoCostQuestionWhileNoMakerIsShown)
-{
-    addProfile(2, "Builder", "MfrID = 99");
+    addProfile(2, "Builder", "MfrID = 99");  // its maker was removed
     w->FillCustomerProfileLists();
     ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
-    ASSERT_EQ(w->CurrentMfrID, 0);
-    w->messages.clear();
     type(w->txt2x6Materials, "61");
-    w->answers = {MsgResult::Yes, MsgResult::Yes};
     w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage);
-    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage);
-    EXPECT_TRUE(w->messages.empty());
-    // Picking a maker shows its costs, without a question.
-    ASSERT_TRUE(pick(w->cboWindowMfrName, "Northfield Glazing"));
-    EXPECT_TRUE(w->messages.empty());
-    EXPECT_EQ(w->txt2x6Materials->text(), "45");
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Default"));
+    EXPECT_EQ(titles(), QStringList{"Confirm Changes"});
+    const std::function<void()> offers[] = {[&] { w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage); },
+                                          [&] { pick(w->cboWindowMfrName, "Northfield Glazing"); },
+                                          [&] { pick(w->cboCustomerProfile, "Builder"); }, [&] { w->close(); }};
+    for (const auto& offer : offers) {
+        w->messages.clear();
+        type(w->txt2x6Materials, "61");
+        w->txt2x8Materials->clear();  // refused by the save the user says Yes to
+        w->answers = {MsgResult::Yes, MsgResult::Yes};
+        offer();
+        EXPECT_EQ(titles().join('|').remove("Confirm Close|"), "Confirm Save|Improper Input Format");
+        EXPECT_EQ(QStringList({w->txt2x6Materials->text(), w->txt2x8Materials->text(), w->cboWindowMfrName->text(),
+                               w->cboCustomerProfile->text(), stored("Jamb2x6M")}),
+                  QStringList({"61", "", "Brightwater Windows", "Default", "50"}));
+    }
 }
