@@ -1,6 +1,7 @@
 #include "core/input_filters.h"
 
-#include "core/locale_number.h"
+#include "core/translator.h"
+#include "platform/app_error.h"
 
 namespace dv {
 
@@ -10,19 +11,6 @@ namespace {
 constexpr double kLengthCapFeet = 300;
 
 bool isDigitKey(int keyCode) { return keyCode >= '0' && keyCode <= '9'; }
-
-// The characters of a pasted text that `keep` would let through as keys.
-// Backspace is a key, not a character of the text, so it is never kept.
-template <typename Keep>
-QString filterText(const QString& text, Keep keep)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text)
-        if (c.unicode() != 8 && keep(static_cast<int>(c.unicode())))
-            out += c;
-    return out;
-}
 
 bool numericKeyKept(int keyCode) { return keyCode == 8 || keyCode == '.' || isDigitKey(keyCode); }
 
@@ -52,13 +40,6 @@ void FilterNumericKey(int& keyCode)
         keyCode = 0;
 }
 
-QString FilterPastedLengthText(const QString& text)
-{
-    return filterText(text, [](int code) { return FilterLengthKey(code) != 0; });
-}
-
-QString FilterPastedNumericText(const QString& text) { return filterText(text, numericKeyKept); }
-
 QString LimitLengthText(const QString& typed)
 {
     // Spaces before the number do not change what is read, so they do not
@@ -69,6 +50,25 @@ QString LimitLengthText(const QString& typed)
     if (lead > 0)
         return typed.left(lead) + LimitLengthText(typed.mid(lead));
     const QString& text = typed;
+    if (text.isEmpty())
+        return text;
+    // The cap measures the first number the way the translator will read
+    // it. Text the translator cannot read is left for it to report.
+    LengthUnit unit = LengthUnit::Feet;
+    try {
+        unit = LeadingNumberUnit(text);
+    } catch (const AppError&) {
+        return text;
+    }
+    if (unit == LengthUnit::Metric) {
+        // A metric length beyond the cap becomes 300 feet.
+        try {
+            return ConvertInputToInches(text) / 12 > kLengthCapFeet ? QStringLiteral("300'") : text;
+        } catch (const AppError&) {
+            return text;
+        }
+    }
+
     const QChar inchMark(QLatin1Char('"'));
     int m = 0;
     for (QChar marker : {QChar(QLatin1Char(' ')), inchMark, QChar(QLatin1Char('\'')), QChar(QLatin1Char('/')),
@@ -77,20 +77,22 @@ QString LimitLengthText(const QString& typed)
         if (p > 0 && (m == 0 || p < m))
             m = p;
     }
-    if (m == 0) {
-        if (text.isEmpty())
-            return text;
-        if (LocaleNumberValue(text) > kLengthCapFeet)
-            return QStringLiteral("300");
-        return text;
-    }
-
-    const QString before = text.left(m - 1);
-    // Nothing to cap when no number stands before the first marker (".5",
-    // "\"6"): the translator reads the text as it is.
+    // The leading number as the translator reads a bare number ("," is a
+    // decimal point to it); a leading part that is no number is left for
+    // the translator to read or refuse.
+    const QString before = m == 0 ? text : text.left(m - 1);
     if (before.trimmed().isEmpty())
         return text;
-    const double leading = LocaleNumberValue(before);
+    double leading = 0;
+    try {
+        leading = ConvertInputToInches(before) / 12;
+    } catch (const AppError& e) {
+        if (e.number() != err::InvalidInputFormat)
+            throw;
+        return text;
+    }
+    if (m == 0)
+        return leading > kLengthCapFeet ? QStringLiteral("300") : text;
     if (text[m - 1] == inchMark) {
         // An inch count: 300 feet at most.
         if (leading / 12 > kLengthCapFeet)
@@ -99,8 +101,8 @@ QString LimitLengthText(const QString& typed)
     }
     const QString rest = text.mid(m - 1);
     // A text in inches alone ("400 1/2\"", "3700.5\"") has its leading
-    // number in inches as well, so it is measured as inches.
-    if (text.contains(inchMark) && !text.contains(QLatin1Char('\''))) {
+    // number in inches; "400 6\"" is read as feet and inches.
+    if (unit == LengthUnit::Inches) {
         if (leading / 12 > kLengthCapFeet)
             return QStringLiteral("3600") + rest;
         return text;

@@ -12,16 +12,13 @@ namespace dv {
 int FilterLengthKey(int keyCode);
 // Sets keyCode to 0 unless it is a digit, "." or Backspace.
 void FilterNumericKey(int& keyCode);
-// Pasted text run through the same rules as typed keys: the characters a
-// key filter would have let through, in order.
-QString FilterPastedLengthText(const QString& text);
-QString FilterPastedNumericText(const QString& text);
 
-// Caps the leading number of a typed length at 300 feet ("301.5" ->
-// "300.5", "3612\"" -> "300'"); in a text of inches alone the number is
-// inches ("4000 1/2\"" -> "3600 1/2\""). Text with no number before its
-// first space, mark, "/" or "." comes back as it is; a leading part that is
-// no number raises TypeMismatch.
+// Caps the leading number of a typed length at 300 feet, measured as the
+// translator reads it: "301.5" -> "300.5", "3612\"" -> "300'", "400 6\""
+// -> "300 6\""; in a text of inches alone the number is inches ("4000
+// 1/2\"" -> "3600 1/2\""); a metric length above the cap becomes "300'".
+// Text with no number before its first space, mark, "/" or ".", or that the
+// translator cannot read, comes back as it is.
 QString LimitLengthText(const QString& text);
 // rise + "/12".
 QString SetRoofSlopeText(const QString& rise);

@@ -529,6 +529,53 @@ double dFtInSxValue(const QString& text, int unitClass)
     return negative ? -result : result;
 }
 
+// The worker's clean-up of a capital text: a leading "-" taken off (it
+// makes the length negative), each mark joined to its number, brackets
+// around the text dropped.
+static QString takeSignAndCleanMarks(QString t, bool* negative)
+{
+    *negative = false;
+    if (t.startsWith(QLatin1Char('-')) && !t.contains(QLatin1Char('='))) {
+        *negative = true;
+        t = trimSpaces(t.mid(1));
+    }
+    t = joinFootMarks(t);
+    const int footSpace = t.indexOf(QLatin1String("' "));
+    if (footSpace >= 0)
+        t.remove(footSpace + 1, 1);
+    t = dropSpacesBefore(t, kInchMark);
+    if (t.startsWith(QLatin1Char('[')))
+        t.remove(0, 1);
+    if (t.endsWith(QLatin1Char(']')))
+        t.chop(1);
+    return dropSpacesAfterSlash(t);
+}
+
+// The text ConvertInputToInches hands to the worker, with the class in
+// which the worker reads a bare number: millimetres or metres when the text
+// names them, feet otherwise. Text that is no length raises
+// InvalidInputFormat.
+static QString acceptedLengthText(const QString& text, int* inputClass)
+{
+    QString typed = text.isEmpty() ? QStringLiteral("0") : text;
+    const QString sep = GetDecimalSeparator();
+    if (!sep.isEmpty() && sep != QLatin1String("."))
+        typed.replace(QLatin1Char('.'), sep[0]);
+
+    QString w = NormalizeSpaces(trimSpaces(typed));
+    const bool millimetres = w.contains(QLatin1String("mm"), Qt::CaseInsensitive);
+    const bool metres = !millimetres && w.contains(QLatin1Char('m'), Qt::CaseInsensitive);
+    if (w.contains(QLatin1Char('/'))) {
+        // a fraction text
+    } else if (millimetres || metres) {
+        w = trimSpaces(typed);
+    } else if (!w.contains(kInchMark) && !w.contains(kFootMark) && !w.contains(kSpace) && !IsNumericText(w)) {
+        throw AppError(err::InvalidInputFormat, QStringLiteral("Invalid Input string format."));
+    }
+    *inputClass = millimetres ? 3 : metres ? 4 : 5;
+    return w;
+}
+
 // Millimetres (3), metres (4) or kilometres (9) in inches.
 static double metricToInches(int unit, double n)
 {
@@ -562,21 +609,7 @@ QString FormattedOutput(const QString& input, int inputType, int outputType, dou
     }
 
     bool negative = false;
-    if (t.startsWith(QLatin1Char('-')) && !t.contains(QLatin1Char('='))) {
-        negative = true;
-        t = trimSpaces(t.mid(1));
-    }
-
-    t = joinFootMarks(t);
-    const int footSpace = t.indexOf(QLatin1String("' "));
-    if (footSpace >= 0)
-        t.remove(footSpace + 1, 1);
-    t = dropSpacesBefore(t, kInchMark);
-    if (t.startsWith(QLatin1Char('[')))
-        t.remove(0, 1);
-    if (t.endsWith(QLatin1Char(']')))
-        t.chop(1);
-    t = dropSpacesAfterSlash(t);
+    t = takeSignAndCleanMarks(t, &negative);
 
     const int form = detectForm(t);
     const double leading = val(t);
@@ -640,25 +673,56 @@ QString FormattedOutput(const QString& input, int inputType, int outputType, dou
 
 double ConvertInputToInches(const QString& text, int /*sizeClass*/)
 {
-    QString typed = text.isEmpty() ? QStringLiteral("0") : text;
-    const QString sep = GetDecimalSeparator();
-    if (!sep.isEmpty() && sep != QLatin1String("."))
-        typed.replace(QLatin1Char('.'), sep[0]);
-
-    QString w = NormalizeSpaces(trimSpaces(typed));
-    const bool millimetres = w.contains(QLatin1String("mm"), Qt::CaseInsensitive);
-    const bool metres = !millimetres && w.contains(QLatin1Char('m'), Qt::CaseInsensitive);
-    if (w.contains(QLatin1Char('/'))) {
-        // a fraction text
-    } else if (millimetres || metres) {
-        w = trimSpaces(typed);
-    } else if (!w.contains(kInchMark) && !w.contains(kFootMark) && !w.contains(kSpace) && !IsNumericText(w)) {
-        throw AppError(err::InvalidInputFormat, QStringLiteral("Invalid Input string format."));
-    }
-    const int inputClass = millimetres ? 3 : metres ? 4 : 5;
+    int inputClass = 5;
+    const QString w = acceptedLengthText(text, &inputClass);
     double value = 0;
     FormattedOutput(w, inputClass, 6, value, QStringLiteral("#0.00"));
     return value;
+}
+
+double ReadTypedLength(const QString& text)
+{
+    int inputClass = 5;
+    const QString w = acceptedLengthText(text, &inputClass);
+    double value = 0;
+    if (FormattedOutput(w, inputClass, 6, value, QStringLiteral("#0.00")) == QLatin1String("INVALID"))
+        throw AppError(err::InvalidInputFormat, QStringLiteral("Invalid Input string format."));
+    return value;
+}
+
+LengthUnit LeadingNumberUnit(const QString& text)
+{
+    int inputClass = 5;
+    QString t = acceptedLengthText(text, &inputClass);
+    if (inputClass != 5)
+        return LengthUnit::Metric;
+    // A number in exponent notation is read whole, as feet.
+    if (t.contains(QLatin1Char('E')))
+        return LengthUnit::Feet;
+    bool negative = false;
+    t = takeSignAndCleanMarks(trimSpaces(withPoint(t)).toUpper(), &negative);
+    const bool foot = t.contains(kFootMark);
+    const bool inch = t.contains(kInchMark);
+    const bool space = t.contains(kSpace);
+    switch (detectForm(t)) {
+    case 8:
+        return LengthUnit::Inches;
+    case 0:
+        // Without a foot mark, an inch mark after the "/" makes the number
+        // before the first space inches (400 1/2 and an inch mark), or the
+        // numerator a part of an inch.
+        return !foot && findFrom(t, kInchMark, findFrom(t, QLatin1Char('/'))) > 0 ? LengthUnit::Inches
+                                                                                 : LengthUnit::Feet;
+    case 2:
+        // A number with an inch mark alone is inches; the feet-inches-
+        // sixteenths reader takes a first number followed by a space or a
+        // foot mark as feet (400 6, or 301 6 8, and an inch mark).
+        return inch && !space && !foot ? LengthUnit::Inches : LengthUnit::Feet;
+    default:
+        // Decimal feet, feet and decimal inches (400 6.5 and an inch mark),
+        // bare feet.
+        return LengthUnit::Feet;
+    }
 }
 
 QString FixTrailingDecimal(const QString& text, int wholeOnly)

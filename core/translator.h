@@ -12,6 +12,18 @@ namespace dv {
 // in InvalidProcedureCall, numbers too large for their parts Overflow.
 double ConvertInputToInches(const QString& text, int sizeClass = 0);
 
+// ConvertInputToInches for text typed or pasted into a length box: text
+// holding a character no length is written with ("12 abc", "3 feet") is
+// refused with InvalidInputFormat instead of reading as 0.
+double ReadTypedLength(const QString& text);
+
+// What the first number of a length text counts, as ConvertInputToInches
+// reads it: "400 6\"" is 400 feet and 6 inches, "400 1/2\"" and "3700.5\""
+// are inches alone, "3000 mm" names its metric unit. InvalidInputFormat for
+// text it cannot read.
+enum class LengthUnit { Feet, Inches, Metric };
+LengthUnit LeadingNumberUnit(const QString& text);
+
 // Inches to display text such as "12' 6 1/2\"" (sixteenths, reduced, a half
 // sixteenth to the even neighbour); "0" below half a sixteenth. BadValue for
 // a length that is not finite, Overflow for feet beyond 32 bits.

@@ -40,6 +40,10 @@ private:
             return;
         QString text = QGuiApplication::clipboard()->text();
         text.remove(QChar(0));
+        // A line or a cell copied from a spreadsheet ends with a line break
+        // that is no part of the value.
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+            text.chop(1);
         box_->insert(pasteRule_ ? pasteRule_(text) : text);
     }
 

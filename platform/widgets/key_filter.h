@@ -3,8 +3,9 @@
 // its key code (Backspace as 8); the rule gives the code to type, or 0 to
 // swallow the key. Editing keys (arrows, Delete, Home, End, Tab, Return)
 // and shortcuts with Ctrl or Alt pass untouched. Pasted text, whether by
-// keyboard or by the box's menu, goes through the paste rule first; text
-// cannot be dropped into a filtered box.
+// keyboard or by the box's menu, goes through the paste rule first, or in as
+// it stands when the box has none; text cannot be dropped into a filtered
+// box.
 //
 // The focus-leave hook runs when the focus moves to another control of the
 // same window, not when a message box, a popup or another window takes it,

@@ -691,13 +691,41 @@ TEST_F(EditorTest, LengthBoxesLetOnlyLengthCharactersThrough)
     w->txtCorners->setFocus();
     QTest::keyClicks(w->txtCorners, QStringLiteral("4/b"));
     EXPECT_EQ(w->txtCorners->text(), QStringLiteral("4"));
-    // Pasted text meets the same rules.
+    // Pasted text goes in as it stands, for the leave rule to read.
     QGuiApplication::clipboard()->setText(QStringLiteral("12x' 6-"));
     w->txtEaveHeight->setFocus();
     w->txtEaveHeight->clear();
     QTest::keyClick(w->txtEaveHeight, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtEaveHeight->text(), dv::FilterPastedLengthText(QStringLiteral("12x' 6-")));
-    EXPECT_EQ(w->txtEaveHeight->text(), QStringLiteral("12' 6"));
+    EXPECT_EQ(w->txtEaveHeight->text(), QStringLiteral("12x' 6-"));
+}
+
+TEST_F(EditorTest, APastedLengthOrSlopeIsReadByTheBoxsLeaveAndSaveRules)
+{
+    showActive();
+    addWall(QStringLiteral("North"));
+    QLineEdit *eave = w->txtEaveHeight, *slope = w->txtRoofSlope;
+    // Shown once left, and stored by the save (feet, or the rise); a refusal is reported twice, nothing stored.
+    const struct { QLineEdit* box; const char *pasted, *shows; double stored; bool refused = false; } cases[] = {
+        {eave, "3 m", "9' 10 1/8\"", 118.125 / 12}, {eave, "3000 mm", "9' 10 1/8\"", 118.125 / 12},
+        {eave, "12,5", "12' 6\"", 12.5}, {eave, "12\r\n", "12'", 12}, {eave, "400 6\"", "300' 6\"", 300.5},
+        {slope, "6/12", "6/12", 6}, {slope, " 4.5 / 12", "4.5/12", 4.5}, {slope, "abc", "abc", 4.5, true},
+        {eave, "abc", "abc", 300.5, true}, {eave, "12 abc", "12 abc", 300.5, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        open(QStringLiteral("North"));
+        w->optGable->click();
+        w->messages.clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        c.box->setFocus();
+        c.box->selectAll();
+        QTest::keyClick(c.box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(c.box, Qt::Key_Tab);
+        EXPECT_EQ(c.box->text(), QString::fromUtf8(c.shows));
+        w->cmdAddtoProject_Click();
+        EXPECT_DOUBLE_EQ(stored(c.box == eave ? "EaveHeight" : "RoofSlope", 1).toDouble(), c.stored);
+        EXPECT_EQ(w->messages.size(), c.refused ? 2u : 0u);
+        EXPECT_TRUE(!c.refused || w->messages.back().text.contains(c.box == slope ? "Slope'" : "Eave Height: "));
+    }
 }
 
 TEST_F(EditorTest, EditingKeysAndShortcutsPassTheFilters)
@@ -726,7 +754,7 @@ TEST_F(EditorTest, EditingKeysAndShortcutsPassTheFilters)
     EXPECT_EQ(box->text(), QStringLiteral("12 6 8"));
 }
 
-TEST_F(EditorTest, PastingFromTheBoxMenuMeetsTheSameRules)
+TEST_F(EditorTest, PastingFromTheBoxMenuPutsTheTextInAsItStands)
 {
     showActive();
     addWall(QStringLiteral("North"));
@@ -745,7 +773,7 @@ TEST_F(EditorTest, PastingFromTheBoxMenuMeetsTheSameRules)
     ASSERT_NE(paste, nullptr);
     paste->trigger();
     menu->close();
-    EXPECT_EQ(box->text(), dv::FilterPastedLengthText(QStringLiteral("12x' 6-")));
+    EXPECT_EQ(box->text(), QStringLiteral("12x' 6-"));
     EXPECT_FALSE(box->acceptDrops());
 }
 

@@ -355,7 +355,7 @@ TEST_F(PreferencesTest, EveryEditOfALoadOrCostBoxMarksItTypedPastedOrDeleted)
     QGuiApplication::clipboard()->setText("7a.5");
     QTest::keySequence(w->txt2x8Materials, QKeySequence::Paste);
     EXPECT_TRUE(w->MaterialsChanged);
-    EXPECT_TRUE(w->txt2x8Materials->text().contains("7.5"));
+    EXPECT_TRUE(w->txt2x8Materials->text().contains("7a.5"));  // as it stands, for the save to check
 }
 
 TEST_F(PreferencesTest, RoofLoadsAreWrittenOnlyAfterAnEditAndToTheChosenState)
@@ -537,4 +537,29 @@ TEST_F(PreferencesTest, NumbersAreSavedAndReadInCNotationUnderACommaLocale)
     EXPECT_EQ(w->cboRoofLoading->text(), "Missouri (32.5/15)");
     std::setlocale(LC_NUMERIC, oldLocale.c_str());
     QLocale::setDefault(oldDefault);
+}
+
+TEST_F(PreferencesTest, NoCostQuestionWithoutAMakerAndARefusedSaveKeepsTheCostsAndIsReportedOnce)
+{
+    addProfile(2, "Builder", "MfrID = 99");  // its maker was removed
+    w->FillCustomerProfileLists();
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Builder"));
+    type(w->txt2x6Materials, "61");
+    w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::GeneralPage);
+    ASSERT_TRUE(pick(w->cboCustomerProfile, "Default"));
+    EXPECT_EQ(titles(), QStringList{"Confirm Changes"});
+    const std::function<void()> offers[] = {[&] { w->SSTab1->setCurrentIndex(dv::frmDorvPreferences::JambPage); },
+                                          [&] { pick(w->cboWindowMfrName, "Northfield Glazing"); },
+                                          [&] { pick(w->cboCustomerProfile, "Builder"); }, [&] { w->close(); }};
+    for (const auto& offer : offers) {
+        w->messages.clear();
+        type(w->txt2x6Materials, "61");
+        w->txt2x8Materials->clear();  // refused by the save the user says Yes to
+        w->answers = {MsgResult::Yes, MsgResult::Yes};
+        offer();
+        EXPECT_EQ(titles().join('|').remove("Confirm Close|"), "Confirm Save|Improper Input Format");
+        EXPECT_EQ(QStringList({w->txt2x6Materials->text(), w->txt2x8Materials->text(), w->cboWindowMfrName->text(),
+                               w->cboCustomerProfile->text(), stored("Jamb2x6M")}),
+                  QStringList({"61", "", "Brightwater Windows", "Default", "50"}));
+    }
 }

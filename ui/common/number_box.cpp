@@ -12,7 +12,7 @@ void installNumericKeyFilter(QLineEdit* box)
             FilterNumericKey(code);
             return code;
         },
-        FilterPastedNumericText);
+        nullptr);
 }
 
 }  // namespace dv

@@ -4,7 +4,8 @@ class QLineEdit;
 
 namespace dv {
 
-// Typed and pasted alike: digits, "." and Backspace.
+// Typed keys: digits, "." and Backspace. A paste goes in as it stands, for
+// the box's save to check.
 void installNumericKeyFilter(QLineEdit* box);
 
 }  // namespace dv

@@ -391,7 +391,7 @@ void frmDorvPreferences::attachInputRules()
         return code;
     };
     for (QLineEdit* box : {txtLaborRate, txt2x6Labor, txt2x8Labor, txt2x10Labor}) {
-        installKeyFilter(box, numericKey, FilterPastedNumericText);
+        installKeyFilter(box, numericKey, nullptr);
         installFocusLeave(box, [this, box] { numberBoxLeft(box); });
     }
     // Every edit of the cost boxes marks the costs for saving: a typed key,
@@ -399,7 +399,7 @@ void frmDorvPreferences::attachInputRules()
     for (QLineEdit* box : {txt2x6Materials, txt2x8Materials, txt2x10Materials}) {
         installKeyFilter(
             box, [this, numericKey](int code) { MaterialsChanged = true; return numericKey(code); },
-            [this](const QString& text) { MaterialsChanged = true; return FilterPastedNumericText(text); });
+            [this](const QString& text) { MaterialsChanged = true; return text; });
         connect(box, &QLineEdit::textEdited, this, [this] { MaterialsChanged = true; });
         installFocusLeave(box, [this, box] { numberBoxLeft(box); });
     }
@@ -407,7 +407,7 @@ void frmDorvPreferences::attachInputRules()
     for (QLineEdit* box : {txtRoofLL, txtRoofDL}) {
         installKeyFilter(
             box, [this, numericKey](int code) { RoofLoadingChanged = 1; return numericKey(code); },
-            [this](const QString& text) { RoofLoadingChanged = 1; return FilterPastedNumericText(text); });
+            [this](const QString& text) { RoofLoadingChanged = 1; return text; });
         connect(box, &QLineEdit::textEdited, this, [this] { RoofLoadingChanged = 1; });
         installFocusLeave(box, [box] {
             if (box->text().size() > 255)
@@ -516,13 +516,17 @@ void frmDorvPreferences::cboCustomerProfile_Selected()
             if (!parseStrictNumber(cboCustomerProfile->columnValue(0), &picked))
                 throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
             const std::int16_t newID = toInt16(picked);
+            // Costs typed for the maker shown would be replaced by the next
+            // profile's maker: they are offered first. Refused, they stay in
+            // their boxes and the shown profile with them.
+            if (!SaveWindowManufacturerMaterials()) {
+                putProfileComboBack();
+                return;
+            }
             if (PreviousProfileID != 1 && PreviousProfileID != 0 && newID != PreviousProfileID
                 && messageBox(kConfirmChanges, QStringLiteral("Confirm Changes"), MsgButtons::YesNo, MsgIcon::Question)
                        == MsgResult::Yes)
                 SaveProfileSettings(PreviousProfileID);
-            // Costs typed for the maker shown would be replaced by the next
-            // profile's maker: they are offered first.
-            SaveWindowManufacturerMaterials();
             LoadProfileSettings();
             fillProductsGrid();
             LoadRoofLoadingList();
@@ -561,7 +565,10 @@ void frmDorvPreferences::Form_QueryUnload()
         return;
     if (messageBox(kConfirmClose, QStringLiteral("Confirm Close"), MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return;
-    SaveWindowManufacturerMaterials();
+    // Refused costs would refuse the profile's save as well: the refusal is
+    // shown once and nothing is written.
+    if (!SaveWindowManufacturerMaterials())
+        return;
     SaveProfileSettings(shownProfileID_);
     if (hasProjectView())
         projectView().comparisonClear();

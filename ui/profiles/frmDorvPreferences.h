@@ -51,8 +51,10 @@ public:
     // The roof loadings with the shown profile's selected; the makers.
     void LoadRoofLoadingList();
     void FillWindowManufacturerList();
-    // Asks to save edited material costs of the maker shown.
-    void SaveWindowManufacturerMaterials();
+    // Asks to save edited material costs of the maker shown. False when the
+    // user said Yes and the costs were refused (the refusal already shown):
+    // the caller then keeps the typed costs in their boxes.
+    bool SaveWindowManufacturerMaterials();
 
     // The profile whose values the controls show (0 before any load).
     std::int16_t shownProfileID() const { return shownProfileID_; }
@@ -183,6 +185,7 @@ private:
     bool checkNumberBox(QLineEdit* box, bool emptyAllowed);
     void numberBoxLeft(QLineEdit* box);
     void putProfileComboBack();
+    void showShownMaker();
 
     QPointer<DataCombo> projectProfileList_;
     std::int16_t shownProfileID_ = 0;

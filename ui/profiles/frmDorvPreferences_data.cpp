@@ -237,8 +237,12 @@ void frmDorvPreferences::cboWindowMfrName_Selected()
             const std::int16_t id = toInt16(static_cast<double>(*picked));
             if (id == CurrentMfrID)
                 return;
-            // Costs typed for the maker shown are offered before they go.
-            SaveWindowManufacturerMaterials();
+            // Costs typed for the maker shown are offered before they go;
+            // refused, they stay with that maker.
+            if (!SaveWindowManufacturerMaterials()) {
+                showShownMaker();
+                return;
+            }
             QString costs[3];
             {
                 PreparedStatement st = DbConnection.prepare(QStringLiteral(
@@ -254,13 +258,18 @@ void frmDorvPreferences::cboWindowMfrName_Selected()
             CurrentMfrID = id;
             shownMfrText_ = cboWindowMfrName->text();
         } catch (...) {
-            // The combo goes on naming the maker whose costs are shown.
-            cboWindowMfrName->setColumnValue(0, CurrentMfrID ? QString::number(CurrentMfrID) : QString());
-            cboWindowMfrName->setColumnValue(1, shownMfrText_);
-            cboWindowMfrName->setText(shownMfrText_);
+            showShownMaker();
             throw;
         }
     });
+}
+
+void frmDorvPreferences::showShownMaker()
+{
+    // The combo goes on naming the maker whose costs are shown.
+    cboWindowMfrName->setColumnValue(0, CurrentMfrID ? QString::number(CurrentMfrID) : QString());
+    cboWindowMfrName->setColumnValue(1, shownMfrText_);
+    cboWindowMfrName->setText(shownMfrText_);
 }
 
 void frmDorvPreferences::cmdAddMfrName_Click()
@@ -279,19 +288,19 @@ void frmDorvPreferences::cmdAddMfrName_Click()
     });
 }
 
-void frmDorvPreferences::SaveWindowManufacturerMaterials()
+bool frmDorvPreferences::SaveWindowManufacturerMaterials()
 {
-    if (!MaterialsChanged)
-        return;
+    // Costs typed while no maker is shown belong to no maker: nothing to ask.
+    if (!MaterialsChanged || CurrentMfrID == 0)
+        return true;
     if (messageBox(kSaveMaterials, QStringLiteral("Confirm Save"), MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
-        return;
+        return true;
     bool ok = checkNumberBox(txt2x6Materials, false);
     ok = checkNumberBox(txt2x8Materials, false) && ok;
     ok = checkNumberBox(txt2x10Materials, false) && ok;
-    // Costs that are no amount, or typed while no maker is shown, stay
-    // unsaved and are offered again.
-    if (!ok || CurrentMfrID == 0)
-        return;
+    // Costs that are no amount stay unsaved and are offered again.
+    if (!ok)
+        return false;
     PreparedStatement st = DbConnection.prepare(QStringLiteral(
         "UPDATE Window_Manufacturer SET Material2x6 = ?, Material2x8 = ?, Material2x10 = ? WHERE ID = ?"));
     st.bind(1, Money::fromText(txt2x6Materials->text()))
@@ -316,6 +325,7 @@ void frmDorvPreferences::SaveWindowManufacturerMaterials()
             projectView().comparisonClear();
         }
     }
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -424,8 +424,8 @@ void frmDorvMain::attachLengthBox(QLineEdit* box, void (frmDorvMain::*rule)())
         return;
     box->setProperty("dvInputRules", true);
     selectAllOnFocus(box);
-    installKeyFilter(box, [](int code) { return FilterLengthKey(code); },
-                     [](const QString& text) { return FilterPastedLengthText(text); });
+    // A paste goes in as it stands; the leave rule reads it.
+    installKeyFilter(box, [](int code) { return FilterLengthKey(code); }, nullptr);
     installFocusLeave(box, [this, rule] {
         if (!tearingDown_)
             (this->*rule)();
@@ -482,7 +482,7 @@ void frmDorvMain::lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anc
         return;
     box->setText(LimitLengthText(box->text()));
     const QString shown =
-        readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text())).trimmed(); });
+        readNamingBox(box, [box] { return FormatInchesForDisplay(ReadTypedLength(box->text())).trimmed(); });
     box->setText(shown);
     if (label) {
         label->setText(shown);
@@ -558,6 +558,11 @@ void frmDorvMain::txtRoofSlope_LostFocus()
         const int slash = text.indexOf(QLatin1Char('/'));
         if (slash >= 0) {
             text = text.left(slash);
+            txtRoofSlope->setText(text);
+        }
+        // Blanks around a pasted rise are no part of it.
+        if (text.trimmed() != text) {
+            text = text.trimmed();
             txtRoofSlope->setText(text);
         }
         // A rise that is no number (two points, or nothing before "/") is

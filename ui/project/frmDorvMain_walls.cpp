@@ -57,7 +57,7 @@ double storedFeet(QLineEdit* box)
     if (box->text().isEmpty())
         return 0;
     double kept = 0;
-    readNamingBox(box, [box, &kept] { return FormatInchesForDisplay(ConvertInputToInches(box->text()), &kept); });
+    readNamingBox(box, [box, &kept] { return FormatInchesForDisplay(ReadTypedLength(box->text()), &kept); });
     return checkedFinite(kept / 12.0, "length");
 }
 

@@ -49,7 +49,7 @@ constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
 // notation, and its length returned in feet. A missing or empty box is 0.
 double readLengthBox(QLineEdit* box)
 {
-    const double inches = readNamingBox(box, [box] { return ConvertInputToInches(box ? box->text() : QString(), 0); });
+    const double inches = readNamingBox(box, [box] { return ReadTypedLength(box ? box->text() : QString()); });
     double kept = 0;
     const QString shown = FormatInchesForDisplay(inches, &kept);
     if (box)
@@ -135,8 +135,8 @@ WallOpeningsEditor::WallOpeningsEditor(QWidget* columnsPage, QWidget* roughOpeni
             {txtAverageROHeight, &WallOpeningsEditor::txtAverageROHeight_LostFocus}};
         for (const auto& [box, rule] : boxes) {
             selectAllOnFocus(box);
-            installKeyFilter(box, [](int code) { return FilterLengthKey(code); },
-                             [](const QString& text) { return FilterPastedLengthText(text); });
+            // A paste goes in as it stands; the leave rule reads it.
+            installKeyFilter(box, [](int code) { return FilterLengthKey(code); }, nullptr);
             installFocusLeave(box, [this, rule = rule] { (this->*rule)(); });
         }
         columnsPage->installEventFilter(this);
@@ -353,7 +353,7 @@ void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
     if (box->text().isEmpty())
         return;
     box->setText(LimitLengthText(box->text()));
-    box->setText(readNamingBox(box, [box] { return FormatInchesForDisplay(ConvertInputToInches(box->text(), 0)); })
+    box->setText(readNamingBox(box, [box] { return FormatInchesForDisplay(ReadTypedLength(box->text())); })
                      .trimmed());
     if (!label)
         return;
