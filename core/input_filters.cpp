@@ -34,6 +34,18 @@ int FilterLengthKey(int keyCode)
     }
 }
 
+bool IsTypedNumberText(const QString& text)
+{
+    int digits = 0;
+    for (const QChar c : text) {
+        if (isDigitKey(c.unicode()))
+            ++digits;
+        else if (c != QLatin1Char('.'))
+            return false;
+    }
+    return digits > 0 && text.count(QLatin1Char('.')) <= 1;
+}
+
 void FilterNumericKey(int& keyCode)
 {
     if (!numericKeyKept(keyCode))

@@ -12,6 +12,10 @@ namespace dv {
 int FilterLengthKey(int keyCode);
 // Sets keyCode to 0 unless it is a digit, "." or Backspace.
 void FilterNumericKey(int& keyCode);
+// A number as a number box's keys let it be typed: digits with at most one
+// ".", at least one digit. A pasted text is held to the same rule when it
+// is read, so no sign, exponent or blank gets in by the clipboard.
+bool IsTypedNumberText(const QString& text);
 
 // Caps the leading number of a typed length at 300 feet, measured as the
 // translator reads it: "301.5" -> "300.5", "3612\"" -> "300'", "400 6\""

@@ -685,7 +685,8 @@ double ReadTypedLength(const QString& text)
     int inputClass = 5;
     const QString w = acceptedLengthText(text, &inputClass);
     double value = 0;
-    if (FormattedOutput(w, inputClass, 6, value, QStringLiteral("#0.00")) == QLatin1String("INVALID"))
+    // A box holds a length, never less than none: a pasted sign is refused.
+    if (FormattedOutput(w, inputClass, 6, value, QStringLiteral("#0.00")) == QLatin1String("INVALID") || value < 0)
         throw AppError(err::InvalidInputFormat, QStringLiteral("Invalid Input string format."));
     return value;
 }

@@ -51,11 +51,12 @@ const QString kNoItemizedWalls =
     QStringLiteral("You must select one or more wall system's to print an itemized report for.");
 const QString kNothingToPrint = QStringLiteral("There is no information to print.");
 
-// A rate or percentage as typed: a plain number in C notation.
+// A rate or percentage as typed: digits with at most one point (a pasted
+// sign or exponent is no rate).
 bool readsAsNumber(const QString& text)
 {
     double v = 0;
-    return parseStrictNumber(text, &v);
+    return IsTypedNumberText(text) && parseStrictNumber(text, &v);
 }
 
 // An amount of money: a plain number within the money range.

@@ -709,7 +709,8 @@ TEST_F(EditorTest, APastedLengthOrSlopeIsReadByTheBoxsLeaveAndSaveRules)
         {eave, "3 m", "9' 10 1/8\"", 118.125 / 12}, {eave, "3000 mm", "9' 10 1/8\"", 118.125 / 12},
         {eave, "12,5", "12' 6\"", 12.5}, {eave, "12\r\n", "12'", 12}, {eave, "400 6\"", "300' 6\"", 300.5},
         {slope, "6/12", "6/12", 6}, {slope, " 4.5 / 12", "4.5/12", 4.5}, {slope, "abc", "abc", 4.5, true},
-        {eave, "abc", "abc", 300.5, true}, {eave, "12 abc", "12 abc", 300.5, true}};
+        {slope, "-3", "-3", 4.5, true}, {eave, "abc", "abc", 300.5, true}, {eave, "12 abc", "12 abc", 300.5, true},
+        {eave, "-10", "-10", 300.5, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pasted);
         open(QStringLiteral("North"));

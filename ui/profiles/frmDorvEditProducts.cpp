@@ -36,14 +36,7 @@ const QString kImproperFormat = QStringLiteral("Improper Input Format");
 // else (empty text, a lone ".", a sign, an exponent) is refused.
 bool readPrice(const QString& text, Money* price)
 {
-    int digits = 0;
-    for (const QChar c : text) {
-        if (c.unicode() >= '0' && c.unicode() <= '9')
-            ++digits;
-        else if (c != QLatin1Char('.'))
-            return false;
-    }
-    if (digits == 0 || text.count(QLatin1Char('.')) > 1)
+    if (!IsTypedNumberText(text))
         return false;
     *price = Money::fromText(text);
     return true;

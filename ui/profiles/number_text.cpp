@@ -1,4 +1,5 @@
 #include "ui/profiles/number_text.h"
+#include "core/input_filters.h"
 #include "core/profiles.h"
 
 #include "platform/app_error.h"
@@ -7,31 +8,12 @@
 
 namespace dv {
 
-namespace {
-
-bool isNumberText(const QString& text)
-{
-    int points = 0;
-    int digits = 0;
-    for (QChar c : text) {
-        if (c == QLatin1Char('.'))
-            ++points;
-        else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            ++digits;
-        else
-            return false;
-    }
-    return points <= 1 && digits >= 1;
-}
-
-}  // namespace
-
 bool acceptsNumberText(const QString& text, NumberField field)
 {
     if (field == NumberField::Hours && text.isEmpty())
         return true;
     double value = 0;
-    if (!isNumberText(text) || !parseStrictNumber(text, &value))
+    if (!IsTypedNumberText(text) || !parseStrictNumber(text, &value))
         return false;
     if (field == NumberField::Amount) {
         try {

@@ -565,10 +565,10 @@ void frmDorvMain::txtRoofSlope_LostFocus()
             text = text.trimmed();
             txtRoofSlope->setText(text);
         }
-        // A rise that is no number (two points, or nothing before "/") is
-        // reported and left as it stands, without "/12".
+        // A rise that is no number (two points, nothing before "/", a
+        // pasted sign) is reported and left as it stands, without "/12".
         double rise = 0;
-        if (!parseStrictNumber(text, &rise)) {
+        if (!IsTypedNumberText(text) || !parseStrictNumber(text, &rise)) {
             ShowImproperFormat(*this, kSlopeFormat);
             return;
         }

@@ -1,6 +1,7 @@
 // The wall list of the project window (add, select, open, remove, copy)
 // and the save of the wall open in the editor.
 #include "core/app_state.h"
+#include "core/input_filters.h"
 #include "core/sql_literals.h"
 #include "core/translator.h"
 #include "core/wall_list.h"
@@ -69,7 +70,7 @@ double zoneCount(QLineEdit* box, const char* caption)
     if (text.isEmpty())
         return 0;
     double v = 0;
-    if (!parseStrictNumber(text, &v))
+    if (!IsTypedNumberText(text) || !parseStrictNumber(text, &v))
         throw AppError(err::TypeMismatch, QStringLiteral("Please check your '%1' input: it must be a number.")
                                               .arg(QLatin1String(caption)));
     return v;
@@ -328,8 +329,8 @@ void frmDorvMain::saveWall()
     if (!slopeText.isEmpty()) {
         double rise = 0;
         // A text without "/" is read whole.
-        if (slopeText.count(QLatin1Char('.')) < 2
-            && parseStrictNumber(slopeText.section(QLatin1Char('/'), 0, 0), &rise)) {
+        const QString riseText = slopeText.section(QLatin1Char('/'), 0, 0);
+        if (IsTypedNumberText(riseText) && parseStrictNumber(riseText, &rise)) {
             roofSlope = rise;
         } else {
             ShowImproperFormat(*this, kSlopeFormat);
@@ -359,7 +360,7 @@ void frmDorvMain::saveWall()
     if (!cornersText.isEmpty()) {
         double corners = 0;
         // Corners are counted: a fraction is no number of corners.
-        if (cornersText.count(QLatin1Char('.')) < 2 && parseStrictNumber(cornersText, &corners)
+        if (IsTypedNumberText(cornersText) && parseStrictNumber(cornersText, &corners)
             && corners == std::floor(corners)) {
             numberCorners = corners;
         } else {
