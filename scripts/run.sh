@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing (as root), builds and starts Dorvane.
+# Installs what is missing (as root), builds the program and starts it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 # The program is a desktop program: without a display it cannot show its
@@ -10,5 +10,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 if [ "$(id -u)" = 0 ]; then bash "$here/scripts/install-deps.sh" --if-missing; fi
-bash "$here/scripts/build.sh"
+# Only the program and what it reads at run time (its delivered database
+# and pictures): the tests and tools are built by scripts/test.sh.
+bash "$here/scripts/build.sh" Dorvane
 exec "$here/build/Dorvane"
