@@ -53,13 +53,13 @@ QString whatToDo(long number, const QString& deliveredFrom, const QString& datab
 }  // namespace
 
 ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>& createProjectWindow,
-                  const std::function<void()>& pumpEvents)
+                  const std::function<void()>& pumpEvents, const LockOptions& lockOptions)
 {
     // The choice of the database and its lock name the files they are
     // about, and what to do, when they fail.
     QString deliveredFrom;
     DatabasePath = ChooseDatabasePath(QDir::cleanPath(exeFolder), &deliveredFrom);
-    LockDatabase(DatabasePath);
+    LockDatabase(DatabasePath, lockOptions);
     try {
         checkDatabaseFile(DatabasePath);
         OpenDatabase();
