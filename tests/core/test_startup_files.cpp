@@ -457,6 +457,7 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         QByteArray fullFile = {};                              // the disk is full under this file
         qint64 lockRoom = -1;                                  // what the disk takes of the lock file
     };
+    Connection other;  // another program's, holding the database
     const auto withDatabase = [](const QString& base) {
         QFile::copy(dvtest::deliveredDatabase(), base + QStringLiteral("/Dorvane.dat"));
         return base;
@@ -491,6 +492,21 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         {"a full disk under the lock file", withDatabase,
          {QStringLiteral("'%1/Dorvane.dat.lock' of the database '%1/Dorvane.dat' cannot be written: the disk is full. "
                          "Make room on the disk of the folder '%1'")}, {}, 10},
+        {"a database another program is using",
+         [&](const QString& base) {
+             other.open(withDatabase(base) + QStringLiteral("/Dorvane.dat"), databasePassword());
+             other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+             return base;
+         },
+         {QStringLiteral("'%1/Dorvane.dat': database is locked Another program is using the file '%1/Dorvane.dat': "
+                         "close that program, then start this one again.")}},
+        {"a database that does not open with the key",
+         [&](const QString& base) {
+             other.open(withDatabase(base) + QStringLiteral("/Dorvane.dat"), databasePassword());
+             other.execute(QStringLiteral("PRAGMA rekey = 'another'"));
+             return base;
+         },
+         {QStringLiteral("is encrypted or is not a database"), QStringLiteral("Install the program again")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -499,10 +515,11 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         dvtest::FileLayer layer;
         layer.fullFile = c.fullFile;
         const QString why = start(c.prepare(base), {{}, c.lockRoom});
+        other.close();
         for (const QString& said : c.says)
             EXPECT_TRUE(why.contains(QString(said).replace(QStringLiteral("%1"), base))) << why.toStdString();
         // Replacing the file is advised only when the file itself is at fault.
-        EXPECT_NE(why.contains(QStringLiteral("disk is full")),
+        EXPECT_NE(why.contains(QStringLiteral("disk is full")) || why.contains(QStringLiteral("Another program")),
                   why.contains(QStringLiteral("Install the program again")) || why.contains(QStringLiteral("Remove it")));
         EXPECT_EQ(windowMade, !c.fullFile.isEmpty());  // made before the reset fills the disk
         UnlockDatabase();
