@@ -20,8 +20,6 @@
 
 namespace dv {
 
-std::function<void(LockStep)> lockStepReached;
-
 namespace {
 
 // "Permission denied": the database is in use by another copy of the program.
@@ -34,12 +32,6 @@ constexpr int kMaxContent = 4096;
 // A start that keeps finding its lock file removed under it (each holder
 // removes its own at its end) gives up after so many tries.
 constexpr int kAttempts = 100;
-
-void reached(LockStep step)
-{
-    if (lockStepReached)
-        lockStepReached(step);
-}
 
 // What the holder writes into its lock file, one line each: process ID,
 // program, host, start time (UTC).
@@ -99,10 +91,35 @@ bool isGone(int error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_
 Handle openLockFile(const QString& path, bool readOnly)
 {
     // Shared, so that another start can open it, try the lock and read it.
+    // A link in its place is opened itself, never the file it names, and
+    // is then refused.
     return CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()),
                        readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE | DELETE,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+// What stands where the lock file belongs when it is not a file of its
+// own; empty for one, or for nothing.
+QString describe(DWORD attributes, DWORD names)
+{
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return QStringLiteral("a link");
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return QStringLiteral("a folder");
+    return names > 1 ? QStringLiteral("a file that has other names as well (a hard link)") : QString();
+}
+QString whatIsAt(const QString& path)
+{
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+    return attributes == INVALID_FILE_ATTRIBUTES ? QString() : describe(attributes, 1);
+}
+QString whatIsOpen(Handle h, const QString&)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info))
+        return QStringLiteral("a device");
+    return describe(info.dwFileAttributes, info.nNumberOfLinks);
 }
 
 // True when taken; false with the error, ERROR_LOCK_VIOLATION when held.
@@ -135,13 +152,15 @@ QByteArray readContent(Handle h)
     return content;
 }
 
-// 0 when written, else the error.
-int writeContent(Handle h, const QByteArray& content)
+// 0 when written, else the error; no more than `room` bytes when that is
+// not negative.
+int writeContent(Handle h, const QByteArray& content, qint64 room)
 {
     LARGE_INTEGER start{};
     DWORD written = 0;
+    const qint64 size = room >= 0 ? qMin<qint64>(room, content.size()) : content.size();
     if (!SetFilePointerEx(h, start, nullptr, FILE_BEGIN) || !SetEndOfFile(h)
-        || !WriteFile(h, content.constData(), static_cast<DWORD>(content.size()), &written, nullptr))
+        || !WriteFile(h, content.constData(), static_cast<DWORD>(size), &written, nullptr))
         return lastError();
     return written == static_cast<DWORD>(content.size()) ? 0 : ERROR_DISK_FULL;
 }
@@ -168,11 +187,43 @@ bool isDiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
 bool isAccessDenied(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 bool isGone(int error) { return error == ENOENT; }
 
+// A link in the lock file's place is not followed: the open fails. A pipe
+// or a device does not block it nor become the terminal; what was opened
+// is looked at before it is locked or written.
 Handle openLockFile(const QString& path, bool readOnly)
 {
     const QByteArray name = QFile::encodeName(path);
-    return readOnly ? ::open(name.constData(), O_RDONLY | O_CLOEXEC)
-                    : ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    return readOnly ? ::open(name.constData(), O_RDONLY | flags)
+                    : ::open(name.constData(), O_RDWR | O_CREAT | flags, 0666);
+}
+
+// What stands where the lock file belongs when it is not a file of its
+// own; empty for one, or for nothing. A second name of another file is
+// that file, so it is not written either.
+QString describe(const struct stat& st, const QString& path)
+{
+    if (S_ISREG(st.st_mode))
+        return st.st_nlink > 1 ? QStringLiteral("a file that has other names as well (a hard link)") : QString();
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("a symbolic link to '%1'").arg(QFileInfo(path).symLinkTarget());
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISSOCK(st.st_mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("a device");
+}
+QString whatIsAt(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? describe(st, path) : QString();
+}
+QString whatIsOpen(Handle fd, const QString& path)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? describe(st, path) : QStringLiteral("a file that cannot be examined");
 }
 
 // The lock belongs to the open file, not to the process: a child the
@@ -196,7 +247,7 @@ bool isHeld(int error) { return error == EWOULDBLOCK; }
 bool stillAtPath(Handle fd, const QString& path)
 {
     struct stat locked {}, named {};
-    return ::fstat(fd, &locked) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0
+    return ::fstat(fd, &locked) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0
         && locked.st_dev == named.st_dev && locked.st_ino == named.st_ino;
 }
 
@@ -210,16 +261,20 @@ QByteArray readContent(Handle fd)
 
 // Written over what was there, then cut to its length: a lock file's
 // content only serves the message, so a kill between the two is harmless.
-int writeContent(Handle fd, const QByteArray& content)
+// No more than `room` bytes are written when that is not negative.
+int writeContent(Handle fd, const QByteArray& content, qint64 room)
 {
-    for (qsizetype done = 0; done < content.size();) {
-        const ssize_t n = ::pwrite(fd, content.constData() + done, static_cast<size_t>(content.size() - done), done);
+    const qint64 size = room >= 0 ? qMin<qint64>(room, content.size()) : content.size();
+    for (qint64 done = 0; done < size;) {
+        const ssize_t n = ::pwrite(fd, content.constData() + done, static_cast<size_t>(size - done), done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return n < 0 ? errno : ENOSPC;
         done += n;
     }
+    if (size < content.size())
+        return ENOSPC;
     return ::ftruncate(fd, content.size()) == 0 ? 0 : errno;
 }
 
@@ -290,6 +345,14 @@ HeldLock& heldLock()
                        .arg(databasePath, lockFile));
 }
 
+[[noreturn]] void raiseNotAFile(const QString& databasePath, const QString& lockPath, const QString& there)
+{
+    throw AppError(kPathFileAccess,
+                   QStringLiteral("The lock file '%1' of the database '%2' cannot be made: there is %3 in its place. "
+                                  "Remove '%1', then start the program again.")
+                       .arg(lockPath, databasePath, there));
+}
+
 [[noreturn]] void raiseCannotMake(const QString& databasePath, const QString& lockPath, int error)
 {
     const QString folder = QFileInfo(databasePath).absolutePath();
@@ -308,8 +371,12 @@ HeldLock& heldLock()
 
 QString DatabaseLockPath(const QString& databasePath) { return databasePath + QStringLiteral(".lock"); }
 
-void LockDatabase(const QString& databasePath)
+void LockDatabase(const QString& databasePath, const LockOptions& options)
 {
+    const auto reached = [&options](LockStep step) {
+        if (options.stepReached)
+            options.stepReached(step);
+    };
     UnlockDatabase();
     const QString lockPath = DatabaseLockPath(databasePath);
     int error = 0;
@@ -319,6 +386,8 @@ void LockDatabase(const QString& databasePath)
         Handle h = openLockFile(lockPath, false);
         if (h == kNone) {
             error = lastError();
+            if (const QString there = whatIsAt(lockPath); !there.isEmpty())
+                raiseNotAFile(databasePath, lockPath, there);
             if (!isAccessDenied(error))
                 raiseCannotMake(databasePath, lockPath, error);
             // Another user's lock file: it can still be locked, to learn
@@ -330,6 +399,10 @@ void LockDatabase(const QString& databasePath)
                 raiseCannotMake(databasePath, lockPath, error);
             }
             readOnly = true;
+        }
+        if (const QString there = whatIsOpen(h, lockPath); !there.isEmpty()) {
+            closeOnly(h);
+            raiseNotAFile(databasePath, lockPath, there);
         }
         reached(LockStep::Made);
         if (!tryLock(h, &error)) {
@@ -356,7 +429,7 @@ void LockDatabase(const QString& databasePath)
                 raiseCannotMake(databasePath, lockPath, error);
             continue;
         }
-        if (const int failed = writeContent(h, holderContent()); failed != 0) {
+        if (const int failed = writeContent(h, holderContent(), options.roomOnDisk); failed != 0) {
             removeAndClose(h, lockPath);
             raiseCannotMake(databasePath, lockPath, failed);
         }

@@ -30,36 +30,63 @@ void checkDatabaseFile(const QString& path)
         throw AppError(compact_err::ReadOnly, QStringLiteral("The file is read-only for this user."));
 }
 
-// What the user can do about a database file that cannot serve. A full
-// disk leaves the file sound: the advice to replace it is only for a file
-// that is missing, unreadable or damaged.
+// What the user can do about a database file that cannot serve. Replacing
+// the file loses the profiles and prices kept in it, so that is advised
+// only where the file itself is at fault: missing, not a database (nor the
+// program's: a table it needs is missing), damaged, or not opening with the
+// key. Any other failure leaves a sound file and names its own cause.
 QString whatToDo(long number, const QString& deliveredFrom, const QString& databasePath)
 {
-    if (number == err::Database + 13 || number == err::DiskFull)  // "database or disk is full"
+    const QString folder = QFileInfo(databasePath).absolutePath();
+    switch (number) {
+    case err::FileNotFound:
+    case compact_err::NotFound:
+    case err::Database + 1:   // "no such table"
+    case err::Database + 11:  // "database disk image is malformed"
+    case err::Database + 26:  // "file is not a database", also with a wrong key
+        if (!deliveredFrom.isEmpty())
+            return QStringLiteral("Remove it to start again from the delivered database '%1' (the profiles and "
+                                  "prices kept in it are lost with it).")
+                .arg(deliveredFrom);
+        return QStringLiteral("Install the program again, or put a good copy of the database in its place.");
+    case err::Database + 13:  // "database or disk is full"
+    case err::DiskFull:
         return QStringLiteral("The disk is full: make room on the disk of the folder '%1', then start the program "
                               "again.")
-            .arg(QFileInfo(databasePath).absolutePath());
-    if (number == compact_err::ReadOnly || number == 70)
+            .arg(folder);
+    case compact_err::ReadOnly:
+    case 70:
         return QStringLiteral("Make the file writable for this user, then start the program again.");
-    if (number == 75)
+    case 75:
         return QStringLiteral("Make its folder writable and make room on the disk, then start the program again.");
-    if (!deliveredFrom.isEmpty())
-        return QStringLiteral("Remove it to start again from the delivered database '%1' (the profiles and prices "
-                              "kept in it are lost with it).")
-            .arg(deliveredFrom);
-    return QStringLiteral("Install the program again, or put a good copy of the database in its place.");
+    case err::Database + 5:  // "database is locked"
+        return QStringLiteral("Another program is using the file '%1': close that program, then start this one "
+                              "again.")
+            .arg(databasePath);
+    case err::Database + 10:  // "disk I/O error"
+        return QStringLiteral("The disk could not be read: check the disk of the folder '%1', then start the program "
+                              "again.")
+            .arg(folder);
+    case err::Database + 3:   // "access permission denied"
+    case err::Database + 8:   // "attempt to write a readonly database"
+    case err::Database + 14:  // "unable to open database file"
+        return QStringLiteral("Make the file and its folder readable and writable for this user, then start the "
+                              "program again.");
+    default:
+        return QStringLiteral("Once that is mended, start the program again.");
+    }
 }
 
 }  // namespace
 
 ProjectView* Main(const QString& exeFolder, const std::function<ProjectView*()>& createProjectWindow,
-                  const std::function<void()>& pumpEvents)
+                  const std::function<void()>& pumpEvents, const LockOptions& lockOptions)
 {
     // The choice of the database and its lock name the files they are
     // about, and what to do, when they fail.
     QString deliveredFrom;
     DatabasePath = ChooseDatabasePath(QDir::cleanPath(exeFolder), &deliveredFrom);
-    LockDatabase(DatabasePath);
+    LockDatabase(DatabasePath, lockOptions);
     try {
         checkDatabaseFile(DatabasePath);
         OpenDatabase();

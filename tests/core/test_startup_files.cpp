@@ -7,6 +7,7 @@
 #include "core/project_files.h"
 #include "core/startup.h"
 #include "platform/app_error.h"
+#include "platform/db_password.h"
 #include "tests/core/file_layer.h"
 #include "tests/test_support.h"
 
@@ -53,11 +54,11 @@ protected:
     }
 
     // Runs Main; returns the error's description, empty on success.
-    QString start(const QString& folder)
+    QString start(const QString& folder, const LockOptions& lock = {})
     {
         windowMade = false;
         try {
-            Main(folder, [&]() -> ProjectView* { windowMade = true; return &view; });
+            Main(folder, [&]() -> ProjectView* { windowMade = true; return &view; }, {}, lock);
         } catch (const AppError& e) {
             return e.description();
         }
@@ -91,7 +92,7 @@ protected:
 
     static QStringList entries(const QString& folder)
     {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     }
 
     static long long scalarCount(const QString& table)
@@ -337,15 +338,17 @@ TEST_F(StartupFileTest, ALockLeftByAKilledProgramDoesNotBlockTheStart)
 }
 
 // Every lock file a start may meet: only one a running program holds
-// refuses the start, naming that program; any other is taken over.
+// refuses the start, naming that program; any other file is taken over;
+// anything else in its place refuses the start and is left as it is.
 TEST_F(StartupFileTest, OnlyALockFileARunningProgramHoldsRefusesAStart)
 {
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     const auto content = [](pid_t pid, const QByteArray& on) {
         return QByteArray::number(pid) + "\nDorvane\n" + on + "\n2026-12-09T13:00:00Z\n";
     };
-    enum Holder { Nobody, ThisProcess, ForkedChild };
-    const struct { const char* name; QByteArray content; Holder holder; } cases[] = {  // content "-": no file
+    enum Holder { Nobody, ThisProcess, ForkedChild, InItsPlace };
+    // content "-": no file; in its place, "/" a folder, "|" a pipe, "=" a hard link, else a link to that name.
+    const struct { const char* name; QByteArray content; Holder holder; const char* there = ""; } cases[] = {
         {"none", "-", Nobody},
         {"empty", "", Nobody},
         {"garbage", "garbage\n\x01\xff", Nobody},
@@ -353,18 +356,30 @@ TEST_F(StartupFileTest, OnlyALockFileARunningProgramHoldsRefusesAStart)
         {"a killed program's", content(0x7fffffff, host), Nobody},  // no such process
         {"held by a live process", content(::getpid(), host), ThisProcess},
         {"held by a forked child", "", ForkedChild},
+        {"a link to a file of the user's", "notes", InItsPlace, "a symbolic link to '%1/notes'"},
+        {"a link to nothing", "nowhere", InItsPlace, "a symbolic link to '%1/nowhere'"},
+        {"a folder", "/", InItsPlace, "a folder"},
+        {"a pipe", "|", InItsPlace, "a named pipe"},
+        {"a second name of a file of the user's", "=", InItsPlace, "a file that has other names as well (a hard link)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString folder = programFolder(QLatin1String(c.name));
         const QString db = folder + QStringLiteral("/Dorvane.dat");
         const QString lockPath = DatabaseLockPath(db);
-        if (c.content != "-") {
+        const QByteArray lock = QFile::encodeName(lockPath), target = QFile::encodeName(folder + '/' + c.content);
+        if (c.holder == InItsPlace) {
+            QFile notes(folder + QStringLiteral("/notes"));
+            ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("the user's") == 10);
+            ASSERT_EQ(c.content == "/" ? ::mkdir(lock.data(), 0777) : c.content == "|" ? ::mkfifo(lock.data(), 0666)
+                      : c.content == "=" ? ::link(QFile::encodeName(notes.fileName()).data(), lock.data())
+                                         : ::symlink(target.data(), lock.data()), 0);
+        } else if (c.content != "-") {
             QFile f(lockPath);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.content) == c.content.size());
         }
         pid_t holder = ::getpid();
-        const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+        const int fd = ::open(lock.data(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (c.holder == ThisProcess) {
             ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
         }
@@ -389,6 +404,12 @@ TEST_F(StartupFileTest, OnlyALockFileARunningProgramHoldsRefusesAStart)
             DbConnection.close();
             UnlockDatabase();
             EXPECT_FALSE(QFileInfo::exists(lockPath));
+        } else if (c.holder == InItsPlace) {
+            EXPECT_EQ(why, QStringLiteral("The lock file '%1' of the database '%2' cannot be made: there is %3 in its "
+                                          "place. Remove '%1', then start the program again.")
+                               .arg(lockPath, db, QString::fromUtf8(c.there).replace(QStringLiteral("%1"), folder)));
+            EXPECT_EQ(bytes(folder + QStringLiteral("/notes")), "the user's");
+            EXPECT_EQ(entries(folder), (QStringList{"Dorvane.dat", "Dorvane.dat.lock", "notes"}));
         } else {
             EXPECT_TRUE(why.contains(QStringLiteral("already running on the database '%1' (its lock file '%2' is held "
                                                     "by process %3 (").arg(db, lockPath).arg(holder))
@@ -414,8 +435,7 @@ TEST_F(StartupFileTest, AKillWhileTheLockIsTakenNeverBlocksTheNextStart)
         SCOPED_TRACE(static_cast<int>(at));
         const pid_t child = ::fork();
         if (child == 0) {
-            lockStepReached = [at](LockStep step) { step == at && ::kill(::getpid(), SIGKILL); };
-            start(folder);
+            start(folder, {[at](LockStep step) { step == at && ::kill(::getpid(), SIGKILL); }});
             ::_exit(0);
         }
         int status = 0;
@@ -435,7 +455,9 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         std::function<QString(const QString& base)> prepare;  // returns the program folder
         std::vector<QString> says;                             // "%1" stands for the base folder
         QByteArray fullFile = {};                              // the disk is full under this file
+        qint64 lockRoom = -1;                                  // what the disk takes of the lock file
     };
+    Connection other;  // another program's, holding the database
     const auto withDatabase = [](const QString& base) {
         QFile::copy(dvtest::deliveredDatabase(), base + QStringLiteral("/Dorvane.dat"));
         return base;
@@ -467,13 +489,24 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         {"a full disk under the database", withDatabase,
          {QStringLiteral("%1/Dorvane.dat"), QStringLiteral("The disk is full: make room on the disk of the folder '%1'")},
          "/Dorvane.dat"},
-        {"a full disk under the lock file",
-         [&](const QString& base) {
-             QFile::link(QStringLiteral("/dev/full"), base + QStringLiteral("/Dorvane.dat.lock"));
-             return withDatabase(base);
-         },
+        {"a full disk under the lock file", withDatabase,
          {QStringLiteral("'%1/Dorvane.dat.lock' of the database '%1/Dorvane.dat' cannot be written: the disk is full. "
-                         "Make room on the disk of the folder '%1'")}},
+                         "Make room on the disk of the folder '%1'")}, {}, 10},
+        {"a database another program is using",
+         [&](const QString& base) {
+             other.open(withDatabase(base) + QStringLiteral("/Dorvane.dat"), databasePassword());
+             other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+             return base;
+         },
+         {QStringLiteral("'%1/Dorvane.dat': database is locked Another program is using the file '%1/Dorvane.dat': "
+                         "close that program, then start this one again.")}},
+        {"a database that does not open with the key",
+         [&](const QString& base) {
+             other.open(withDatabase(base) + QStringLiteral("/Dorvane.dat"), databasePassword());
+             other.execute(QStringLiteral("PRAGMA rekey = 'another'"));
+             return base;
+         },
+         {QStringLiteral("is encrypted or is not a database"), QStringLiteral("Install the program again")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -481,11 +514,12 @@ TEST_F(StartupFileTest, StartUpFailuresNameTheFileAndWhatTheUserCanDo)
         ASSERT_TRUE(QDir().mkpath(base));
         dvtest::FileLayer layer;
         layer.fullFile = c.fullFile;
-        const QString why = start(c.prepare(base));
+        const QString why = start(c.prepare(base), {{}, c.lockRoom});
+        other.close();
         for (const QString& said : c.says)
             EXPECT_TRUE(why.contains(QString(said).replace(QStringLiteral("%1"), base))) << why.toStdString();
         // Replacing the file is advised only when the file itself is at fault.
-        EXPECT_NE(why.contains(QStringLiteral("disk is full")),
+        EXPECT_NE(why.contains(QStringLiteral("disk is full")) || why.contains(QStringLiteral("Another program")),
                   why.contains(QStringLiteral("Install the program again")) || why.contains(QStringLiteral("Remove it")));
         EXPECT_EQ(windowMade, !c.fullFile.isEmpty());  // made before the reset fills the disk
         UnlockDatabase();
