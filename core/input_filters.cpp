@@ -2,6 +2,9 @@
 
 #include "core/translator.h"
 #include "platform/app_error.h"
+#include "platform/numbers.h"
+
+#include <cmath>
 
 namespace dv {
 
@@ -9,6 +12,7 @@ namespace dv {
 namespace {
 
 constexpr double kLengthCapFeet = 300;
+constexpr double kMaxRoofSlope = 12;
 
 bool isDigitKey(int keyCode) { return keyCode >= '0' && keyCode <= '9'; }
 
@@ -62,7 +66,9 @@ QString LimitLengthText(const QString& typed)
     if (lead > 0)
         return typed.left(lead) + LimitLengthText(typed.mid(lead));
     const QString& text = typed;
-    if (text.isEmpty())
+    // A comma and a point together give no one length: left for the
+    // translator to refuse.
+    if (text.isEmpty() || (text.contains(QLatin1Char(',')) && text.contains(QLatin1Char('.'))))
         return text;
     // The cap measures the first number the way the translator will read
     // it. Text the translator cannot read is left for it to report.
@@ -125,5 +131,23 @@ QString LimitLengthText(const QString& typed)
 }
 
 QString SetRoofSlopeText(const QString& rise) { return rise + QStringLiteral("/12"); }
+
+double ReadLengthText(const QString& text) { return ReadTypedLength(LimitLengthText(text)); }
+
+bool ReadTypedNumber(const QString& text, double* value)
+{
+    *value = 0;
+    double v = 0;
+    if (!IsTypedNumberText(text) || !parseStrictNumber(text, &v))
+        return false;
+    *value = v;
+    return true;
+}
+
+bool IsRoofSlope(double rise) { return rise > 0 && rise <= kMaxRoofSlope; }
+
+bool IsStoredRoofSlope(double rise) { return rise == 0 || IsRoofSlope(rise); }
+
+bool IsCornerCount(double count) { return count >= 0 && count == std::floor(count) && std::isfinite(count); }
 
 }  // namespace dv

@@ -27,4 +27,23 @@ QString LimitLengthText(const QString& text);
 // rise + "/12".
 QString SetRoofSlopeText(const QString& rise);
 
+// What a value may be. Every way a value comes in (a box typed or pasted
+// into, Return, a button, a project file, the profile manager) asks these
+// before anything is stored; each window keeps its own messages.
+
+// A length box's text as its leave rule reads it: the leading number
+// capped (LimitLengthText), then read by ReadTypedLength. Inches, never
+// below 0; AppError InvalidInputFormat for text that is no length.
+double ReadLengthText(const QString& text);
+// A number as the number boxes' keys let it be typed (IsTypedNumberText):
+// digits and at most one point, no sign, exponent or blank. False, with
+// *value 0, for any other text.
+bool ReadTypedNumber(const QString& text, double* value);
+// A roof slope is a rise per 12 above 0 and at most 12. A wall without a
+// slope (an eave wall, or a slope not typed yet) keeps 0.
+bool IsRoofSlope(double rise);
+bool IsStoredRoofSlope(double rise);
+// A number of corners is whole and not negative.
+bool IsCornerCount(double count);
+
 }  // namespace dv

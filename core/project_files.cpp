@@ -1,6 +1,7 @@
 #include "core/project_files.h"
 #include "core/app_state.h"
 #include "core/compact.h"
+#include "core/input_filters.h"
 #include "core/project_reset.h"
 #include "core/project_view.h"
 #include "core/wall_list.h"
@@ -33,6 +34,8 @@ enum class Kind {
     WallKey,     // the wall number: a 16-bit whole number, never empty
     Int16,       // a 16-bit whole number; halves go to the even neighbour
     Double,
+    RoofSlope,   // a rise per 12 as the slope box takes it, or 0 for none
+    Corners,     // a number of corners: whole, not negative
     Money,
     Text,
     KeyText,     // the text that names a column or an opening within its wall
@@ -60,10 +63,14 @@ const QString kEndLine = QStringLiteral("EOF");
 std::vector<ColumnSpec> generalColumns()
 {
     std::vector<ColumnSpec> columns = {{"WallID", Kind::WallKey}};
-    for (const WallFieldSpec& f : wallFields())
-        columns.push_back({QLatin1String(f.name), f.type == WallFieldType::Text     ? Kind::Text
-                                                  : f.type == WallFieldType::Double ? Kind::Double
-                                                                                    : Kind::Int16});
+    for (const WallFieldSpec& f : wallFields()) {
+        const QLatin1String name(f.name);
+        columns.push_back({name, name == QLatin1String("RoofSlope")       ? Kind::RoofSlope
+                                 : name == QLatin1String("NumberCorners") ? Kind::Corners
+                                 : f.type == WallFieldType::Text          ? Kind::Text
+                                 : f.type == WallFieldType::Double        ? Kind::Double
+                                                                          : Kind::Int16});
+    }
     return columns;
 }
 
@@ -477,7 +484,9 @@ void ProjectFileReader::readRowLine(const QString& line)
             break;
         }
         case Kind::Double:
-        case Kind::Money: {
+        case Kind::Money:
+        case Kind::RoofSlope:
+        case Kind::Corners: {
             if (bare.isEmpty()) {
                 row.push_back(Value::null());
                 break;
@@ -485,6 +494,17 @@ void ProjectFileReader::readRowLine(const QString& line)
             double d = 0;
             if (!parseStrictNumber(bare, &d))
                 notNumber();
+            if (c.kind == Kind::RoofSlope || c.kind == Kind::Corners) {
+                // The rule the wall editor's boxes follow.
+                const QString rule = c.kind == Kind::RoofSlope
+                                         ? QStringLiteral("a roof slope is a rise above 0 and at most 12, or 0 for none")
+                                         : QStringLiteral("a number of corners is whole and not below 0");
+                if (c.kind == Kind::RoofSlope ? !IsStoredRoofSlope(d) : !IsCornerCount(d) || d > 32767.0)
+                    fail(QStringLiteral("%1 is out of range: %2; %3.").arg(c.name, shown(raw), rule));
+                row.push_back(c.kind == Kind::RoofSlope ? Value::real(d)
+                                                        : Value::integer(static_cast<std::int16_t>(d)));
+                break;
+            }
             if (c.kind == Kind::Double) {
                 row.push_back(Value::real(d));
                 break;

@@ -682,6 +682,10 @@ double ConvertInputToInches(const QString& text, int /*sizeClass*/)
 
 double ReadTypedLength(const QString& text)
 {
+    // A comma is a decimal point to the translator, so a text that holds
+    // both (a thousands separator, "1,000.5") has no one reading.
+    if (text.contains(QLatin1Char(',')) && text.contains(QLatin1Char('.')))
+        throw AppError(err::InvalidInputFormat, QStringLiteral("Invalid Input string format."));
     int inputClass = 5;
     const QString w = acceptedLengthText(text, &inputClass);
     double value = 0;

@@ -15,7 +15,8 @@ double ConvertInputToInches(const QString& text, int sizeClass = 0);
 // ConvertInputToInches for text typed or pasted into a length box: text
 // holding a character no length is written with ("12 abc", "3 feet") is
 // refused with InvalidInputFormat instead of reading as 0, and so is a
-// length below zero ("-10").
+// length below zero ("-10") and a text holding both a comma and a point
+// ("1,000.5").
 double ReadTypedLength(const QString& text);
 
 // What the first number of a length text counts, as ConvertInputToInches

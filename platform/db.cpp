@@ -4,6 +4,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -134,14 +135,16 @@ Value readColumn(sqlite3_stmt* st, int i, Value::Type declared)
     case Value::Type::YesNo: {
         if (storage == SQLITE_TEXT)
             return Value::text(asText());
+        // A number beyond 16 bits comes back as the number stored, never
+        // wrapped (65540 is not 4, 1e308 not -1).
         if (storage == SQLITE_FLOAT) {
             const double d = sqlite3_column_double(st, i);
-            if (d != std::nearbyint(d))
+            if (d != std::nearbyint(d) || (t == Value::Type::Integer && (d < INT16_MIN || d > INT16_MAX)))
                 return Value::real(d);
         }
         const std::int64_t v = sqlite3_column_int64(st, i);
         if (t == Value::Type::Integer)
-            return Value::integer(static_cast<std::int16_t>(v));
+            return v >= INT16_MIN && v <= INT16_MAX ? Value::integer(static_cast<std::int16_t>(v)) : Value::longInt(v);
         if (t == Value::Type::YesNo)
             return Value::yesNo(v != 0);
         return Value::longInt(v);

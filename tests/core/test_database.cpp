@@ -141,6 +141,11 @@ TEST_F(DbTest, ValuesKeepTheirOldTypes)
     EXPECT_EQ(studs.toMoney().raw(), 10312);  // an exact half rounds to even at the fourth decimal
     EXPECT_EQ(rs.field("8Studs").toMoney().raw(), 0);  // defaults are 0, not Null
     EXPECT_EQ(rs.field("Missing6").toInt16(), -1);
+    // A whole number beyond 16 bits comes back as stored, never wrapped.
+    exec("UPDATE Project_Information SET Missing8 = 65540, Missing10 = 1e308 WHERE ID = 7");
+    Recordset big = DbConnection.query("SELECT Missing8, Missing10 FROM Project_Information WHERE ID = 7");
+    EXPECT_EQ(big.field(0).toDouble(), 65540.0);
+    EXPECT_EQ(big.field(1).toDouble(), 1e308);
     EXPECT_TRUE(rs.field("HasCenterStuds").isNull());
     EXPECT_THROW(rs.field("HasCenterStuds").toDouble(), AppError);
     EXPECT_THROW(rs.field("NoSuchField"), AppError);

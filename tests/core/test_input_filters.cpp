@@ -137,3 +137,45 @@ TEST_F(InputFilterTest, RoofSlopeText)
         EXPECT_EQ(SetRoofSlopeText(QString::fromUtf8(rise)), QString::fromUtf8(slope));
     }
 }
+
+TEST_F(InputFilterTest, EveryWayInAsksOneRulePerKindOfValue)
+{
+    enum Kind { Length, Number, Slope, Corners };
+    struct Row {
+        Kind kind;
+        const char* text;
+        double stored;  // feet for a length; -1 when refused
+    };
+    const Row rows[] = {
+        {Length, "1e9", 300}, {Length, "5000", 300}, {Length, "12' 6\"", 12.5}, {Length, "1,000.5", -1},
+        {Length, "1.000,5", -1}, {Length, "400,000.5", -1}, {Length, "-10", -1}, {Length, "2,5", 2.5},
+        {Number, "-200", -1}, {Number, "+5", -1}, {Number, "1e3", -1}, {Number, " 5", -1}, {Number, "12.5", 12.5},
+        {Slope, "65540", -1}, {Slope, "32768", -1}, {Slope, "1e308", -1}, {Slope, "-4", -1}, {Slope, "12.5", -1},
+        {Slope, "0", -1}, {Slope, "12", 12}, {Slope, "4.5", 4.5},
+        {Corners, "-1", -1}, {Corners, "2.5", -1}, {Corners, "0", 0}, {Corners, "4", 4},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        const QString text = QString::fromUtf8(r.text);
+        double v = -1;
+        switch (r.kind) {
+        case Length:
+            try {
+                v = ReadLengthText(text) / 12;
+            } catch (const AppError& e) {
+                EXPECT_EQ(e.number(), err::InvalidInputFormat);
+            }
+            break;
+        case Number:
+            if (!ReadTypedNumber(text, &v))
+                v = -1;
+            break;
+        default: {
+            double n = text.toDouble();
+            v = (r.kind == Slope ? IsRoofSlope(n) : IsCornerCount(n)) ? n : -1;
+        }
+        }
+        EXPECT_NEAR(v, r.stored, 1.0 / 192) << r.kind;
+    }
+    EXPECT_TRUE(IsStoredRoofSlope(0));  // no slope, as an eave wall keeps it
+}

@@ -159,6 +159,11 @@ TEST_F(BadProjectFileTest, TextWhereNumbersBelongIsRefused)
     expectRefused(generalWith(0, "one"), "WallID must be a number");
     expectRefused(generalWith(0, "40000"), "WallID is out of range");
     expectRefused(generalWith(0, ""), "no wall number");
+    // A slope as the slope box takes it (0 for none), corners whole and not below 0.
+    for (const char* slope : {"65540", "32768", "1e308", "-4", "12.5"})
+        expectRefused(generalWith(3, slope), "RoofSlope is out of range");
+    for (const char* corners : {"-1", "2.5", "40000"})
+        expectRefused(generalWith(15, corners), "NumberCorners is out of range");
 
     const int wall = lineOf("2,Gable");
     QStringList w = goodText.split("\r\n")[wall - 1].split(',');

@@ -121,6 +121,9 @@ TEST_F(ProfileManagerTest, MarkupAndDeliveryMustBeNumbersMoneyCanHold)
         {".", "7", nullptr, {kMarkupMsg}},
         {"5", "1000000000000000", nullptr, {kDeliveryMsg}},
         {"99999999999999999999", "1", nullptr, {kMarkupMsg}},
+        // Pasted text is held to what the keys let in: no sign, no exponent.
+        {"-200", "-150", nullptr, {kMarkupMsg, kDeliveryMsg}},
+        {"1e2", "+5", nullptr, {kMarkupMsg, kDeliveryMsg}},
     };
     int n = 0;
     for (const Case& c : cases) {

@@ -16,6 +16,7 @@
 #include "ui/project/format_messages.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
+#include "ui/project/wall_openings_editor.h"
 
 #include <QCheckBox>
 #include <QProcess>
@@ -940,10 +941,8 @@ TEST_F(EditorTest, MemberPagesShowTheirPictureGuidesAndLists)
 
 TEST_F(EditorTest, ReturnPressesTheAddButtonOfTheMemberPage)
 {
-    auto* box = new QLineEdit(w->fraColumnsPage);
-    box->setObjectName(QStringLiteral("txtMaxColumnWidth"));
-    auto* add = new QPushButton(QStringLiteral("Add"), w->fraColumnsPage);
-    add->setObjectName(QStringLiteral("cmdAddColumn"));
+    QLineEdit* box = w->openingsEditor->txtMaxColumnWidth;
+    QPushButton* add = w->openingsEditor->cmdAddColumn;
     int pressed = 0;
     QObject::connect(add, &QPushButton::clicked, [&] { ++pressed; });
     showActive();

@@ -180,4 +180,9 @@ TEST_F(OpeningsWindowTest, ReturnOnAPagePressesItsAddButtonOnce)
     ed->txtColumnHeight->setText(u"9"_s);
     QTest::keyClick(ed->txtColumnHeight, Qt::Key_Return);
     EXPECT_EQ(count(u"Column_Information"_s, u"WallID = 1"_s), 1);
+    // A pasted length is read as leaving the box reads it: capped at 300'.
+    ed->txtColumnHeight->setText(u"1e9"_s);
+    ed->txtMaxColumnWidth->setText(u"5000"_s);
+    QTest::keyClick(ed->txtMaxColumnWidth, Qt::Key_Return);
+    EXPECT_EQ(count(u"Column_Information"_s, u"WallID = 1 AND ColumnHeight = '300' AND MaxWidth = '300'"_s), 1);
 }

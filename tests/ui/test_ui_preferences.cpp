@@ -465,6 +465,16 @@ TEST_F(PreferencesTest, TheManagerRefillsBothListsAndTheShownProfileFollowsItsRe
     EXPECT_EQ(w->shownProfileID(), id);
 
     w->duringManager = [id] { dv::RemoveProfile(id); };
+    // Refused costs stay in their boxes, the removed profile shown with them.
+    type(w->txt2x6Materials, "61");
+    w->txt2x8Materials->clear();
+    w->answers = {MsgResult::Yes};
+    w->cmdProfileManager->click();
+    EXPECT_EQ(titles(), (QStringList{"Confirm Save", "Improper Input Format"}));
+    EXPECT_EQ(QStringList({w->txt2x6Materials->text(), w->txt2x8Materials->text(), w->cboCustomerProfile->text()}),
+              QStringList({"61", "", "Smith`s"}));
+    EXPECT_EQ(w->shownProfileID(), id);
+    w->messages.clear();
     type(w->txt2x8Materials, "125");
     w->answers = {MsgResult::Yes};
     w->cmdProfileManager->click();

@@ -596,13 +596,18 @@ void frmDorvPreferences::followProfileList()
     st.bind(1, static_cast<long long>(shownProfileID_));
     Recordset rs = DbConnection.query(st);
     if (rs.eof()) {
+        // Costs typed for the maker shown belong to the maker, which is
+        // still there: they are offered before Default's maker replaces
+        // them. Refused, they stay in their boxes with what is shown, and
+        // the window follows the next time the manager closes.
+        if (!SaveWindowManufacturerMaterials()) {
+            putProfileComboBack();
+            return;
+        }
         cboCustomerProfile->setColumnValue(0, QStringLiteral("1"));
         cboCustomerProfile->setColumnValue(1, QStringLiteral("Default"));
         cboCustomerProfile->setText(QStringLiteral("Default"));
         try {
-            // Costs typed for the maker shown belong to the maker, which is
-            // still there: they are offered before Default's maker replaces them.
-            SaveWindowManufacturerMaterials();
             LoadProfileSettings();
             fillProductsGrid();
             LoadRoofLoadingList();

@@ -5,7 +5,6 @@
 #include "core/startup.h"
 #include "platform/app_error.h"
 #include "platform/money.h"
-#include "platform/numbers.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/focus_select.h"
 #include "platform/widgets/key_filter.h"
@@ -145,10 +144,11 @@ bool frmDorvProfileManager::readAmount(QLineEdit* box, const QString& message, d
     *value = 0;
     if (text.isEmpty())
         return true;
-    // A markup multiplies money amounts and a delivery charge is one, so
+    // Read as the box's keys let it be typed, whether typed or pasted. A
+    // markup multiplies money amounts and a delivery charge is one, so
     // both must be numbers that money can hold.
     double v = 0;
-    bool ok = parseStrictNumber(text, &v);
+    bool ok = ReadTypedNumber(text, &v);
     if (ok) {
         try {
             Money::fromDouble(v);

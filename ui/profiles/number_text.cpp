@@ -4,7 +4,6 @@
 
 #include "platform/app_error.h"
 #include "platform/money.h"
-#include "platform/numbers.h"
 
 namespace dv {
 
@@ -13,7 +12,7 @@ bool acceptsNumberText(const QString& text, NumberField field)
     if (field == NumberField::Hours && text.isEmpty())
         return true;
     double value = 0;
-    if (!IsTypedNumberText(text) || !parseStrictNumber(text, &value))
+    if (!ReadTypedNumber(text, &value))
         return false;
     if (field == NumberField::Amount) {
         try {

@@ -286,12 +286,9 @@ private:
     // A control of the editor by name, wherever it was built; null if none.
     QWidget* editorControl(const char* name) const;
     QLineEdit* editorBox(const char* name) const;
-    void lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anchorY);
-    void placeLabel(QLabel* label, int anchorX, int anchorY);
     void attachLengthBox(QLineEdit* box, void (frmDorvMain::*rule)());
     void attachNumberBox(QLineEdit* box, void (frmDorvMain::*rule)());
     void setRemoveCaption(const QString& caption);
-    void pressDefaultButton();
     // The controls Tab walks on the page shown, in their order.
     std::vector<QWidget*> keyboardOrder() const;
 

@@ -15,6 +15,8 @@
 #include "platform/widgets/tab_control.h"
 #include "ui/project/box_caption.h"
 #include "ui/project/format_messages.h"
+#include "ui/project/length_box.h"
+#include "ui/project/wall_openings_editor.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_pictures.h"
 
@@ -300,28 +302,24 @@ void frmDorvMain::buildWallEditor()
 
 }
 
-// Return on a push button presses that button. Return that no other
-// control of a member page took for itself (an open list takes it to pick
-// its row) presses that page's Add button. Return on the wall list opens
-// the selected wall, and Down in the wall-system name box goes down into
-// the list.
+// Return follows the editor's Return rule: a push button is pressed, and
+// Return that no other control of a member page took for itself (an open
+// list takes it to pick its row) reads the page's boxes and presses its
+// Add button; on the wall data page it does nothing. Return on the wall
+// list opens the selected wall, and Down in the wall-system name box goes
+// down into the list.
 void frmDorvMain::keyPressEvent(QKeyEvent* e)
 {
     QWidget* f = focusWidget();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(f); button && button->isEnabled() && button->isVisibleTo(this)) {
-            button->click();
-            e->accept();
-            return;
-        }
+        const bool onEditorPage = f && SSTab2->currentIndex() == WallEditorPage && SSTab1->currentWidget()
+                                  && SSTab1->currentWidget()->isAncestorOf(f);
         if (f && f == grdWallSystemInformation && SSTab2->currentIndex() == ProjectPage) {
             grdWallSystemInformation_DblClick();
             e->accept();
             return;
         }
-        if (f && SSTab2->currentIndex() == WallEditorPage && SSTab1->currentWidget()
-            && SSTab1->currentWidget()->isAncestorOf(f)) {
-            pressDefaultButton();
+        if (openingsEditor->pressReturn(f) || onEditorPage) {
             e->accept();
             return;
         }
@@ -453,50 +451,16 @@ void frmDorvMain::attachMemberPageInputs()
     attachLengthBox(editorBox("txtAverageROHeight"), &frmDorvMain::txtAverageROHeight_LostFocus);
 }
 
-void frmDorvMain::pressDefaultButton()
-{
-    const char* name = nullptr;
-    if (SSTab1->currentIndex() == ColumnsPage)
-        name = "cmdAddColumn";
-    else if (SSTab1->currentIndex() == RoughOpeningsPage)
-        name = "cmdAddRO";
-    auto* button = name ? qobject_cast<QPushButton*>(editorControl(name)) : nullptr;
-    if (button && button->isEnabled() && button->isVisibleTo(this))
-        button->click();
-}
-
 // ---------------------------------------------------------------------------
 // Focus-leave rules
-
-void frmDorvMain::placeLabel(QLabel* label, int anchorX, int anchorY)
-{
-    label->adjustSize();
-    const std::int16_t left = CenterLabelLeft(static_cast<std::int16_t>(anchorX), static_cast<std::int16_t>(anchorY),
-                                              toInt16(label->width() * 15.0));
-    label->move(px(left), px(anchorY));
-}
-
-void frmDorvMain::lengthRule(QLineEdit* box, QLabel* label, int anchorX, int anchorY)
-{
-    if (!box || box->text().isEmpty())
-        return;
-    box->setText(LimitLengthText(box->text()));
-    const QString shown =
-        readNamingBox(box, [box] { return FormatInchesForDisplay(ReadTypedLength(box->text())).trimmed(); });
-    box->setText(shown);
-    if (label) {
-        label->setText(shown);
-        placeLabel(label, anchorX, anchorY);
-    }
-}
 
 void frmDorvMain::txtEaveHeight_LostFocus()
 {
     guard([this] {
         if (optEave->isChecked())
-            lengthRule(txtEaveHeight, lblPictureEaveHeight, 4150, 2760);
+            applyLengthRule(txtEaveHeight, lblPictureEaveHeight, 4150, 2760);
         else
-            lengthRule(txtEaveHeight, lblPictureEaveHeight, 4440, 3480);
+            applyLengthRule(txtEaveHeight, lblPictureEaveHeight, 4440, 3480);
     });
 }
 
@@ -504,15 +468,15 @@ void frmDorvMain::txtWallLength_LostFocus()
 {
     guard([this] {
         if (optEave->isChecked())
-            lengthRule(txtWallLength, lblPictureWallLength, 7800, 5200);
+            applyLengthRule(txtWallLength, lblPictureWallLength, 7800, 5200);
         else
-            lengthRule(txtWallLength, lblPictureWallLength, 7920, 5520);
+            applyLengthRule(txtWallLength, lblPictureWallLength, 7920, 5520);
     });
 }
 
 void frmDorvMain::txtRidgeHeight_LostFocus()
 {
-    guard([this] { lengthRule(txtRidgeHeight, lblPictureRidgeHeight, 4060, 1440); });
+    guard([this] { applyLengthRule(txtRidgeHeight, lblPictureRidgeHeight, 4060, 1440); });
 }
 
 void frmDorvMain::txtDTFH_LostFocus()
@@ -522,30 +486,30 @@ void frmDorvMain::txtDTFH_LostFocus()
             lblDTFHLabel->clear();
             return;
         }
-        lengthRule(txtDTFH, lblDTFHLabel, 5280, 1280);
+        applyLengthRule(txtDTFH, lblDTFHLabel, 5280, 1280);
     });
 }
 
-void frmDorvMain::txtRoofTrussSpan_LostFocus() { guard([this] { lengthRule(txtRoofTrussSpan, nullptr, 0, 0); }); }
+void frmDorvMain::txtRoofTrussSpan_LostFocus() { guard([this] { applyLengthRule(txtRoofTrussSpan, nullptr, 0, 0); }); }
 
 void frmDorvMain::txtColumnHeight_LostFocus()
 {
-    guard([this] { lengthRule(editorBox("txtColumnHeight"), lblColumnHeight, 600, 2880); });
+    guard([this] { applyLengthRule(editorBox("txtColumnHeight"), lblColumnHeight, 600, 2880); });
 }
 
 void frmDorvMain::txtMaxColumnWidth_LostFocus()
 {
-    guard([this] { lengthRule(editorBox("txtMaxColumnWidth"), nullptr, 0, 0); });
+    guard([this] { applyLengthRule(editorBox("txtMaxColumnWidth"), nullptr, 0, 0); });
 }
 
 void frmDorvMain::txtROWidth_LostFocus()
 {
-    guard([this] { lengthRule(editorBox("txtROWidth"), lblROWidth, 2115, 3270); });
+    guard([this] { applyLengthRule(editorBox("txtROWidth"), lblROWidth, 2115, 3270); });
 }
 
 void frmDorvMain::txtAverageROHeight_LostFocus()
 {
-    guard([this] { lengthRule(editorBox("txtAverageROHeight"), nullptr, 0, 0); });
+    guard([this] { applyLengthRule(editorBox("txtAverageROHeight"), nullptr, 0, 0); });
 }
 
 
@@ -568,11 +532,13 @@ void frmDorvMain::txtRoofSlope_LostFocus()
         // A rise that is no number (two points, nothing before "/", a
         // pasted sign) is reported and left as it stands, without "/12".
         double rise = 0;
-        if (!IsTypedNumberText(text) || !parseStrictNumber(text, &rise)) {
+        if (!ReadTypedNumber(text, &rise)) {
             ShowImproperFormat(*this, kSlopeFormat);
             return;
         }
-        if (rise > 12) {
+        // Typed digits are never below 0, so a slope the rule refuses is
+        // above the largest one.
+        if (!IsStoredRoofSlope(rise)) {
             messageBox(QStringLiteral("Maximum roof slope is 12/12.  The value will be reset to 12."),
                        QStringLiteral("Overflow"), MsgButtons::Ok, MsgIcon::Exclamation);
             text = QStringLiteral("12");

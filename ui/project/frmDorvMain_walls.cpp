@@ -51,14 +51,14 @@ int selectedWallRow(const frmDorvMain& form)
     return form.grdWallSystemInformation->selectedRow();
 }
 
-// A stored length: the box's text through the translator, in feet. An
-// empty box is 0 feet.
+// A stored length: the box's text read as its leave rule reads it, in
+// feet. An empty box is 0 feet.
 double storedFeet(QLineEdit* box)
 {
     if (box->text().isEmpty())
         return 0;
     double kept = 0;
-    readNamingBox(box, [box, &kept] { return FormatInchesForDisplay(ReadTypedLength(box->text()), &kept); });
+    readNamingBox(box, [box, &kept] { return FormatInchesForDisplay(ReadLengthText(box->text()), &kept); });
     return checkedFinite(kept / 12.0, "length");
 }
 
@@ -70,7 +70,7 @@ double zoneCount(QLineEdit* box, const char* caption)
     if (text.isEmpty())
         return 0;
     double v = 0;
-    if (!IsTypedNumberText(text) || !parseStrictNumber(text, &v))
+    if (!ReadTypedNumber(text, &v))
         throw AppError(err::TypeMismatch, QStringLiteral("Please check your '%1' input: it must be a number.")
                                               .arg(QLatin1String(caption)));
     return v;
@@ -330,7 +330,8 @@ void frmDorvMain::saveWall()
         double rise = 0;
         // A text without "/" is read whole.
         const QString riseText = slopeText.section(QLatin1Char('/'), 0, 0);
-        if (IsTypedNumberText(riseText) && parseStrictNumber(riseText, &rise)) {
+        // A slope of 0 is none, as an eave wall keeps it.
+        if (ReadTypedNumber(riseText, &rise) && IsStoredRoofSlope(rise)) {
             roofSlope = rise;
         } else {
             ShowImproperFormat(*this, kSlopeFormat);
@@ -360,8 +361,7 @@ void frmDorvMain::saveWall()
     if (!cornersText.isEmpty()) {
         double corners = 0;
         // Corners are counted: a fraction is no number of corners.
-        if (IsTypedNumberText(cornersText) && parseStrictNumber(cornersText, &corners)
-            && corners == std::floor(corners)) {
+        if (ReadTypedNumber(cornersText, &corners) && IsCornerCount(corners) && corners <= INT16_MAX) {
             numberCorners = corners;
         } else {
             ShowImproperFormat(*this, kCornersFormat);

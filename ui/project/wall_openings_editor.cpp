@@ -12,6 +12,7 @@
 #include "platform/widgets/key_filter.h"
 #include "ui/project/box_caption.h"
 #include "ui/project/format_messages.h"
+#include "ui/project/length_box.h"
 #include "ui/common/guarded.h"
 
 #include <QApplication>
@@ -38,24 +39,9 @@ namespace {
 const QString kColumnPrefix = QStringLiteral("Column ");
 const QString kOpeningPrefix = QStringLiteral("Rough Opening ");
 
-// Twips per pixel at the windows' usual 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
 // Anchors of the member picture's labels, in twips.
 constexpr std::int16_t kColumnHeightX = 600, kColumnHeightY = 2880;
 constexpr std::int16_t kROWidthX = 2115, kROWidthY = 3270;
-
-// Reads a dimension box: the text is translated, written back in display
-// notation, and its length returned in feet. A missing or empty box is 0.
-double readLengthBox(QLineEdit* box)
-{
-    const double inches = readNamingBox(box, [box] { return ReadTypedLength(box ? box->text() : QString()); });
-    double kept = 0;
-    const QString shown = FormatInchesForDisplay(inches, &kept);
-    if (box)
-        box->setText(shown);
-    return checkedFinite(kept / 12.0, "length");
-}
 
 // A stored length (decimal feet as text) in display notation.
 QString storedLengthText(const Value& stored)
@@ -322,67 +308,68 @@ void WallOpeningsEditor::setOpeningMode(bool adding)
 
 bool WallOpeningsEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    // Return on a page presses its Add button, or the button that has the
-    // focus.
     if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
-                focused->click();
-                return true;
-            }
-            if (watched == Frame7->parentWidget()) {
-                cmdAddColumn->click();
-                return true;
-            }
-            if (watched == Frame9->parentWidget()) {
-                cmdAddRO->click();
-                return true;
-            }
-        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+            && pressReturn(QApplication::focusWidget(), qobject_cast<QWidget*>(watched)))
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }
 
-// ------------------------------------------------------------- length rule
-
-namespace {
-
-void lengthRule(QLineEdit* box, QLabel* label, std::int16_t x, std::int16_t y)
+bool WallOpeningsEditor::pressReturn(QWidget* focus, QWidget* within)
 {
-    if (box->text().isEmpty())
-        return;
-    box->setText(LimitLengthText(box->text()));
-    box->setText(readNamingBox(box, [box] { return FormatInchesForDisplay(ReadTypedLength(box->text())); })
-                     .trimmed());
-    if (!label)
-        return;
-    label->setText(box->text());
-    label->adjustSize();
-    const std::int16_t left = CenterLabelLeft(x, y, toInt16(static_cast<double>(label->width()) * kTwipsPerPixel));
-    label->move(left / kTwipsPerPixel, y / kTwipsPerPixel);
+    if (auto* button = qobject_cast<QPushButton*>(focus); button && button->isEnabled()
+                                                          && button->isVisibleTo(button->window())) {
+        button->click();
+        return true;
+    }
+    QWidget* at = within ? within : focus;
+    auto onPage = [at](const QGroupBox* frame) {
+        return at && (at == frame->parentWidget() || frame->parentWidget()->isAncestorOf(at));
+    };
+    QPushButton* add = onPage(Frame7) ? cmdAddColumn : onPage(Frame9) ? cmdAddRO : nullptr;
+    if (!add)
+        return false;
+    // Each box is read as leaving it would read it (capped, shown in display
+    // notation, its label following) before the page's Add button runs; a
+    // box that holds no length is reported and nothing is added.
+    bool read = false;
+    guard([&] {
+        if (add == cmdAddColumn) {
+            applyLengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY);
+            applyLengthRule(txtMaxColumnWidth, nullptr, 0, 0);
+        } else {
+            applyLengthRule(txtROWidth, wall_.lblROWidth, kROWidthX, kROWidthY);
+            applyLengthRule(txtAverageROHeight, nullptr, 0, 0);
+        }
+        read = true;
+    });
+    if (read && add->isEnabled() && add->isVisibleTo(add->window()))
+        add->click();
+    return true;
 }
 
-}  // namespace
+// ------------------------------------------------------------- length rule
 
 void WallOpeningsEditor::txtColumnHeight_LostFocus()
 {
-    guard([this] { lengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY); });
+    guard([this] { applyLengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY); });
 }
 
 void WallOpeningsEditor::txtMaxColumnWidth_LostFocus()
 {
-    guard([this] { lengthRule(txtMaxColumnWidth, nullptr, 0, 0); });
+    guard([this] { applyLengthRule(txtMaxColumnWidth, nullptr, 0, 0); });
 }
 
 void WallOpeningsEditor::txtROWidth_LostFocus()
 {
-    guard([this] { lengthRule(txtROWidth, wall_.lblROWidth, kROWidthX, kROWidthY); });
+    guard([this] { applyLengthRule(txtROWidth, wall_.lblROWidth, kROWidthX, kROWidthY); });
 }
 
 void WallOpeningsEditor::txtAverageROHeight_LostFocus()
 {
-    guard([this] { lengthRule(txtAverageROHeight, nullptr, 0, 0); });
+    guard([this] { applyLengthRule(txtAverageROHeight, nullptr, 0, 0); });
 }
 
 // ----------------------------------------------------------------- columns
@@ -441,7 +428,7 @@ void WallOpeningsEditor::offerEaveHeight()
 {
     if (wall_.optEave && wall_.optEave->isChecked() && txtColumnHeight->text().isEmpty()) {
         txtColumnHeight->setText(wall_.txtEaveHeight ? wall_.txtEaveHeight->text() : QString());
-        lengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY);
+        applyLengthRule(txtColumnHeight, wall_.lblColumnHeight, kColumnHeightX, kColumnHeightY);
     }
 }
 

@@ -93,6 +93,14 @@ public:
     // emptied, the header counts offered and the grid reloaded.
     void EnterRoughOpeningsPage();
 
+    // Return on the wall editor, for this editor's pages and the window
+    // around them alike: a focused button that can be pressed is pressed;
+    // within a member page each box is read as its leave rule reads it,
+    // then the page's Add button is pressed (not when a box holds no
+    // length: that is reported). The page is the one that holds `within`,
+    // or else the focus. True when Return was taken.
+    bool pressReturn(QWidget* focus, QWidget* within = nullptr);
+
     // The length rule of a box left by the focus: capped, translated and
     // written back in display notation, with its label following.
     void txtColumnHeight_LostFocus();
