@@ -1,6 +1,7 @@
 #include "core/project_reset.h"
 #include "core/app_state.h"
 #include "core/project_view.h"
+#include "core/wall_store.h"
 
 #include <vector>
 
@@ -22,6 +23,7 @@ void ResetProjectTables()
         DbConnection.execute(SqlText);
     }
     t.commit();
+    WallStore::forgetWallKeys();
     CurrentWallID = 1;
 }
 

@@ -6,6 +6,7 @@
 // the benchmark use MemoryProjectView.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace dv {
@@ -36,7 +37,9 @@ public:
     virtual int pricingMarkupValue() const = 0;
 
     // Comparison grid: five fields per row (wall ID, name, 2x6, 2x8, 2x10).
-    virtual void comparisonClear() = 0;
+    // Emptying it tells the windows that follow the project (a refill
+    // empties it first).
+    void comparisonClear();
     virtual void comparisonAddRow(const QStringList& fields) = 0;
     virtual int comparisonRowCount() const = 0;
     virtual QString comparisonCell(int row, int column) const = 0;
@@ -54,7 +57,22 @@ public:
     // member found no product, showing the validation results modally.
     virtual void closePleaseWait() = 0;
     virtual void showValidationResults() = 0;
+
+protected:
+    // Empties the comparison grid itself.
+    virtual void removeComparisonRows() = 0;
 };
+
+// What changed of the project that other windows may show.
+enum class ProjectChange { WallList, Comparison };
+// The windows that follow the project (the report options) subscribe and
+// are told after each change: the wall list once it is refilled, the
+// comparison once it is emptied. A listener must not throw.
+using ProjectChangeListener = std::function<void(ProjectChange)>;
+// Returns the handle that ends the subscription.
+int subscribeProjectChanges(ProjectChangeListener listener);
+void unsubscribeProjectChanges(int handle);
+void notifyProjectChange(ProjectChange change);
 
 // The one project view of the running program (the project window, or a
 // test's stand-in). projectView() raises an error when none is set.
@@ -88,7 +106,6 @@ public:
     QString selectedProfileName() const override { return profileName; }
     bool defaultPricingSelected() const override { return defaultPricing; }
     int pricingMarkupValue() const override { return markup; }
-    void comparisonClear() override { comparisonRows.clear(); }
     void comparisonAddRow(const QStringList& fields) override { comparisonRows.push_back(fields); }
     int comparisonRowCount() const override { return static_cast<int>(comparisonRows.size()); }
     QString comparisonCell(int row, int column) const override;
@@ -99,6 +116,9 @@ public:
     MsgResult messageBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override;
     void closePleaseWait() override { ++pleaseWaitClosed; }
     void showValidationResults() override { ++validationShown; }
+
+protected:
+    void removeComparisonRows() override { comparisonRows.clear(); }
 };
 
 }  // namespace dv

@@ -23,6 +23,7 @@ void RefreshWallSystemGrid()
         view.wallGridAddRow({QString::number(id), RestoreQuotes(name),
                              general ? wallCompleteText(*general) : QStringLiteral("No")});
     }
+    notifyProjectChange(ProjectChange::WallList);
 }
 
 std::int16_t NextWallID() { return WallStore(DbConnection).nextWallID(); }

@@ -5,7 +5,8 @@
 namespace dv {
 
 // Rebuilds the project window's wall list from Project_Information, marking
-// each wall "Yes" when its data is complete enough to calculate.
+// each wall "Yes" when its data is complete enough to calculate, and tells
+// the windows that follow the project.
 void RefreshWallSystemGrid();
 // Copies a wall with its columns and openings under a new ID and name.
 void CopyWallSystem(const QString& newWallName, std::int16_t sourceWallID, const QString& newWallID);

@@ -2,6 +2,8 @@
 #include "core/sql_literals.h"
 #include "platform/numbers.h"
 
+#include <map>
+
 namespace dv {
 
 bool isRemovedText(const QString& stored) { return stored.compare(kRemovedMarker, Qt::CaseInsensitive) == 0; }
@@ -155,6 +157,24 @@ QString wallCompleteText(const WallGeneral& w)
 
 // ---------------------------------------------------------------- walls
 
+namespace {
+// The key of every wall asked about since its number was last given out.
+std::map<std::int16_t, std::uint64_t> gWallKeys;
+std::uint64_t gLastWallKey = 0;
+// The wall that holds the number now is not the one that held it before.
+void renewWallKey(std::int16_t wallID) { gWallKeys.erase(wallID); }
+}  // namespace
+
+std::uint64_t WallStore::wallKey(std::int16_t wallID)
+{
+    const auto [it, added] = gWallKeys.try_emplace(wallID, gLastWallKey + 1);
+    if (added)
+        ++gLastWallKey;
+    return it->second;
+}
+
+void WallStore::forgetWallKeys() { gWallKeys.clear(); }
+
 std::int16_t WallStore::nextWallID()
 {
     Recordset rs = db_.query(QStringLiteral("SELECT MAX(ID) AS MaxID FROM Project_Information"));
@@ -174,6 +194,7 @@ void WallStore::addWall(std::int16_t id, QString name)
         .bind(1, static_cast<long long>(id))
         .bind(2, name.trimmed())
         .exec();
+    renewWallKey(id);
 }
 
 std::optional<WallGeneral> WallStore::general(std::int16_t wallID)
@@ -217,6 +238,7 @@ void WallStore::removeWall(std::int16_t wallID)
                             "DELETE FROM Column_Information WHERE WallID = ?", "DELETE FROM Header_Information WHERE WallID = ?"})
         db_.prepare(QLatin1String(sql)).bind(1, static_cast<long long>(wallID)).exec();
     t.commit();
+    renewWallKey(wallID);
 }
 
 void WallStore::copyRows(const QString& table, const QString& fields, std::size_t count, long long source,
@@ -267,6 +289,7 @@ void WallStore::copyWall(std::int16_t sourceWallID, std::int16_t newWallID, QStr
              QStringLiteral("ROID, ROWidth, AverageROHeight, NumHeaders, ColIDLeft, ColIDRight"), 6, source, target,
              false);
     t.commit();
+    renewWallKey(newWallID);
 }
 
 // ---------------------------------------------------------------- columns

@@ -88,6 +88,12 @@ public:
     // Walls. A removed wall's number is given again only once no wall
     // holds a larger one.
     std::int16_t nextWallID();
+    // A key that names one wall for as long as the program runs. A wall's
+    // number is given again to a later wall; its key never is: state kept
+    // for a wall outside the tables goes by this key.
+    static std::uint64_t wallKey(std::int16_t wallID);
+    // The project tables were emptied: every wall from now on is new.
+    static void forgetWallKeys();
     // Stores a new wall under the name as the literal rules leave it: at
     // most 255 characters, apostrophes as grave accents, no blanks around.
     void addWall(std::int16_t id, QString name);

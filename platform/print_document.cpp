@@ -203,7 +203,8 @@ struct PrintDocument::Impl {
     double cy = 0;       // top of the current line, points
     double cx = -1;      // end of the text on the current line; -1 at the start of a line
     bool bodyOnPage = false;  // flowed text or a table row stands on this page
-    double footerLeft = 0, footerRight = 0;
+    double footerLeft = 0, footerRight = 0;  // the page's own margins
+    bool pageMarginsKept = false;
     bool inPageStart = false;
     std::vector<Pending> pending;
     // The text lines placed on this page since its last table row or image:
@@ -302,6 +303,7 @@ void PrintDocument::beginPage()
     d_->lines.clear();
     // A block kept together moves at most once; past a page break it flows.
     d_->keepFrom = kNoKeep;
+    d_->pageMarginsKept = false;
     if (pageStart_ && !d_->inPageStart) {
         d_->inPageStart = true;
         try {
@@ -313,8 +315,15 @@ void PrintDocument::beginPage()
         d_->inPageStart = false;
     }
     d_->cy = top_ * 72;
+    if (!d_->pageMarginsKept)
+        KeepPageMargins();
+}
+
+void PrintDocument::KeepPageMargins()
+{
     d_->footerLeft = left_ * 72;
     d_->footerRight = working_.pageWidth - right_ * 72;
+    d_->pageMarginsKept = true;
 }
 
 namespace {

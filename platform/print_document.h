@@ -125,6 +125,12 @@ public:
     void setHeaderMargin(const QString& length) { setHeaderMargin(inches(length)); }
     void setHeaderMargin(double in);
     double HeaderMargin() const { return header_; }
+    // The margins in force now are the current page's own: its footer is
+    // placed from them, whatever margins the text in flow sets later. A
+    // page-start handler calls it once it has set the page's margins; a
+    // page whose handler does not takes the margins in force when the
+    // handler returns.
+    void KeepPageMargins();
     // Paragraph bounds in inches from the paper's left edge. Text starts at
     // the left margin; a paragraph right bound inside the right margin
     // narrows the line. 0 leaves a bound unset.

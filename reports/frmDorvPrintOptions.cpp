@@ -4,6 +4,7 @@
 #include "core/app_state.h"
 #include "core/input_filters.h"
 #include "core/startup.h"
+#include "core/wall_store.h"
 #include "platform/app_error.h"
 #include "platform/money.h"
 #include "platform/numbers.h"
@@ -87,9 +88,10 @@ frmDorvPrintOptions::frmDorvPrintOptions(QWidget* owner) : QDialog(owner)
     buildWindow();
     connectHandlers();
     guard([this] { Form_Load(); });
+    subscription_ = subscribeProjectChanges([this](ProjectChange) { ProjectChanged(); });
 }
 
-frmDorvPrintOptions::~frmDorvPrintOptions() = default;
+frmDorvPrintOptions::~frmDorvPrintOptions() { unsubscribeProjectChanges(subscription_); }
 
 void frmDorvPrintOptions::buildWindow()
 {
@@ -301,30 +303,36 @@ void frmDorvPrintOptions::Form_Load()
 
 void frmDorvPrintOptions::FillWallReportGrid()
 {
-    // Ticks stay with their wall's ID: an ID is never given to another wall.
-    std::map<QString, std::array<bool, 3>> ticks;
+    // Each row carries its wall's key beside the number.
+    std::map<qulonglong, std::array<bool, 3>> ticks;
     for (int r = 0; r < wallRowCount(); ++r)
         for (int w = 0; w < 3; ++w)
-            ticks[wallRowID(r)][static_cast<size_t>(w)] = widthTicked(r, w);
+            ticks[grdWallReportOptions->item(r, WallIDColumn)->data(Qt::UserRole).toULongLong()]
+                 [static_cast<size_t>(w)] = widthTicked(r, w);
     grdWallReportOptions->removeAll();
     ProjectView& view = projectView();
     for (int r = 0; r < view.wallGridRowCount(); ++r) {
         if (view.wallGridCell(r, 2) != QLatin1String("Yes"))
             continue;
         const QString id = view.wallGridCell(r, 0);
-        const auto kept = ticks.find(id);
+        bool whole = false;
+        const short number = id.toShort(&whole);
+        // A row without a wall number follows no wall and keeps no ticks.
+        const qulonglong key = whole ? WallStore::wallKey(number) : 0;
+        const auto kept = ticks.find(key);
         grdWallReportOptions->addRowFields({id, view.wallGridCell(r, 1)});
         const int row = grdWallReportOptions->rows() - 1;
+        grdWallReportOptions->item(row, WallIDColumn)->setData(Qt::UserRole, key);
         for (int c = FirstWidthColumn; c < FirstWidthColumn + 3; ++c) {
             QTableWidgetItem* cell = grdWallReportOptions->item(row, c);
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            const bool ticked = kept != ticks.end() && kept->second[static_cast<size_t>(c - FirstWidthColumn)];
+            const bool ticked = key != 0 && kept != ticks.end() && kept->second[static_cast<size_t>(c - FirstWidthColumn)];
             cell->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
         }
     }
 }
 
-void frmDorvPrintOptions::ComparisonChanged()
+void frmDorvPrintOptions::ProjectChanged()
 {
     if (!drawing_)
         guard([this] { FillWallReportGrid(); });

@@ -59,11 +59,6 @@ public:
 
     // Ticks or clears a width cell (width 0, 1, 2 for 2x6, 2x8, 2x10).
     void setWidthTicked(int row, int width, bool ticked);
-    // Told by the project window each time its comparison is emptied (a
-    // refill empties it first): the wall rows follow the project's complete
-    // walls again, each remaining wall keeping its ticks. The window's own
-    // drawing, which re-prices the same walls, leaves them alone.
-    void ComparisonChanged();
 
     QMenuBar* menuBar = nullptr;
     QMenu* mnuFile = nullptr;
@@ -131,7 +126,13 @@ private:
     void connectHandlers();
     void guard(const std::function<void()>& handler);
     void Form_Load();
+    // Lists the project's complete walls. A wall keeps its ticks while it is
+    // the same wall (by its key, not its number); a new one starts unticked.
     void FillWallReportGrid();
+    // Told of every change to the wall list or the comparison: the rows
+    // follow the project's walls again. The window's own drawing, which
+    // re-prices the same walls, leaves them alone.
+    void ProjectChanged();
     // The checks, the drawing and the messages of the three commands.
     void printReportsTo(Output output);
     // The number checks of the ticked boxes; false when one failed.
@@ -141,6 +142,7 @@ private:
     void drawInTransaction(bool includeQuote);
 
     bool drawing_ = false;
+    int subscription_ = 0;
 };
 
 }  // namespace dv

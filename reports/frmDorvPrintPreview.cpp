@@ -101,10 +101,10 @@ frmDorvPrintPreview::frmDorvPrintPreview()
 
 void frmDorvPrintPreview::Form_Load() { setWindowTitle(appTitle() + QStringLiteral(" [Print Preview]")); }
 
-// Every page begins with its margins and logo. Text that runs onto a later
-// page keeps the left and right margins it had, so that a line of a label
-// and its amount reads the same on either side of a page end; the first
-// page takes the report margins.
+// Every page begins with its margins and logo, from which its footer is
+// placed. Text that runs onto a later page keeps the left and right margins
+// it had, so that a line of a label and its amount reads the same on either
+// side of a page end; the first page takes the report margins.
 void frmDorvPrintPreview::VSPrint_PageStart()
 {
     const double left = VSPrint.LeftMargin();

@@ -143,6 +143,7 @@ void DrawPageLogo()
     p.setHeaderMargin(0.5);
     p.setTopMargin(1.0);
     p.setBottomMargin(1.0);
+    p.KeepPageMargins();
     // Read anew for every page; a picture that cannot be read shows none.
     const QImage logo(programFolder() + QLatin1Char('/') + pageLogoFileName());
     p.DrawImage(logo, p.LeftMargin(), p.HeaderMargin());

@@ -40,7 +40,8 @@ void PrintValidationReportTitle();
 // The project block (names, expiration and blueprint dates) and, when the
 // operator information file can be read, the operator block beside it.
 void PrintProjectInformation(const ReportOptions& options);
-// Margins of a new page and its logo at the left and header margins.
+// Margins of a new page, which place its footer, and its logo at the left
+// and header margins.
 void DrawPageLogo();
 
 // The product validation report: the members of the last calculation that

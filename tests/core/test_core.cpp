@@ -6,6 +6,7 @@
 #include "core/sql_literals.h"
 #include "core/startup.h"
 #include "core/wall_list.h"
+#include "core/wall_store.h"
 #include "platform/db_password.h"
 #include "tests/test_support.h"
 
@@ -317,6 +318,23 @@ TEST_F(CoreTest, WallIDsAreNeverReused)
     ASSERT_EQ(view.wallGridRowCount(), 2);
     EXPECT_EQ(view.wallGridCell(1, 0), "3");
     EXPECT_EQ(NextWallID(), 4);
+}
+
+TEST_F(CoreTest, AWallNumberGivenAgainNamesANewWall)
+{
+    WallStore store(DbConnection);
+    store.addWall(1, "A");
+    store.addWall(2, "B");
+    const auto a = WallStore::wallKey(1), b = WallStore::wallKey(2);
+    EXPECT_NE(a, b);
+    store.removeWall(2);
+    store.copyWall(1, 2, "Copy of A");
+    EXPECT_NE(WallStore::wallKey(2), b);
+    EXPECT_EQ(WallStore::wallKey(1), a);
+    // A project file's walls are read after the tables are emptied.
+    ResetProjectTables();
+    addEaveWall(1, "Other project", 10, 30, 24);
+    EXPECT_NE(WallStore::wallKey(1), a);
 }
 
 TEST_F(CoreTest, CopyWallCopiesColumnsAndOpeningsWithMarkers)

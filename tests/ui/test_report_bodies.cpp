@@ -117,6 +117,13 @@ TEST_F(ReportBodiesTest, FigureLinesStayWholeAcrossAPageEnd)
         EXPECT_NEAR(l->box.right(), 6.25 * 72, 0.01) << label;
         EXPECT_EQ(l[1].box.topLeft(), QPointF(6.5 * 72, l->box.top())) << label;  // its amount
     }
+    // The footer stands where each page's own margins put it, whatever
+    // margin the figure lines carry over the page start.
+    for (const char* footer : {"Page 1", "Page 2"}) {
+        const dv::PrintItem* f = dvtest::findText(doc(), QLatin1String(footer));
+        ASSERT_NE(f, nullptr) << footer;
+        EXPECT_NEAR(f->box.right(), 8.0 * 72, 0.01) << footer;
+    }
 }
 
 TEST_F(ReportBodiesTest, SeparatorsInANameStayInItsCell)

@@ -65,6 +65,7 @@ public:
     int validationShown = 0;
     std::function<void()> duringCompare;
     std::function<void()> compareInstead;
+    QString copyName;  // the copy dialog's answer
 
     dv::MsgResult messageBox(const QString& text, const QString& title, MsgButtons buttons, dv::MsgIcon) override
     {
@@ -88,6 +89,11 @@ protected:
         const QString f = chosenFiles.front();
         chosenFiles.pop_front();
         return f;
+    }
+    bool askCopyWall(const QString&, QString& newName) override
+    {
+        newName = copyName;
+        return true;
     }
     void openProjectFile(const QString& path) override { opened << path; }
     void saveProjectFile(const QString& path) override { saved << path; }
@@ -518,6 +524,22 @@ TEST_F(ProjectWindowTest, PrintWithAComparisonAndBothNamesOpensTheReportOptions)
     ASSERT_EQ(first->wallRowCount(), 2);
     EXPECT_EQ(first->wallRowID(1), QStringLiteral("3"));
     EXPECT_TRUE(first->widthTicked(1, 2));
+    // Wall 3 removed, Wall 1 copied as East and West, which take the free
+    // numbers 2 and 3: both start unticked, Wall 1 keeps its tick.
+    first->setWidthTicked(0, 0, true);
+    w->grdWallSystemInformation->selectRowAt(1);
+    w->cmdRemoveWallSystem_Click();
+    for (const char* name : {"East", "West"}) {
+        w->copyName = QLatin1String(name);
+        w->grdWallSystemInformation->selectRowAt(0);
+        w->cmdCopyWall_Click();
+    }
+    w->tbrMainToolbar_ButtonClick(dv::frmDorvMain::CompareButton);
+    ASSERT_EQ(first->wallRowCount(), 3);
+    EXPECT_EQ(first->wallRowName(2) + first->wallRowID(2), QStringLiteral("West3"));
+    for (int width = 0; width < 3; ++width)
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(first->widthTicked(row, width), row == 0 && width == 0) << row << " " << width;
     first->chkProjectQuote->setChecked(true);
     w->subMnuPrint_Click();
     EXPECT_TRUE(first->projectQuote());

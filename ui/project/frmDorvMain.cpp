@@ -730,13 +730,7 @@ int frmDorvMain::selectedProfileID() const
 QString frmDorvMain::selectedProfileName() const { return cboCustomerProfile->text(); }
 bool frmDorvMain::defaultPricingSelected() const { return optDefaultPricingProfile->isChecked(); }
 int frmDorvMain::pricingMarkupValue() const { return chkPricingMarkup->isChecked() ? 1 : 0; }
-// The open report options window lists the walls of the comparison it prints.
-void frmDorvMain::comparisonClear()
-{
-    grdComparisonInformation->removeAll();
-    if (auto* options = qobject_cast<frmDorvPrintOptions*>(printOptions_.data()))
-        options->ComparisonChanged();
-}
+void frmDorvMain::removeComparisonRows() { grdComparisonInformation->removeAll(); }
 void frmDorvMain::comparisonAddRow(const QStringList& fields) { grdComparisonInformation->addRowFields(fields); }
 int frmDorvMain::comparisonRowCount() const { return grdComparisonInformation->rows(); }
 QString frmDorvMain::comparisonCell(int row, int column) const { return grdComparisonInformation->cellText(row, column); }

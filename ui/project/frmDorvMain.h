@@ -55,7 +55,6 @@ public:
     QString selectedProfileName() const override;
     bool defaultPricingSelected() const override;
     int pricingMarkupValue() const override;
-    void comparisonClear() override;
     void comparisonAddRow(const QStringList& fields) override;
     int comparisonRowCount() const override;
     QString comparisonCell(int row, int column) const override;
@@ -244,6 +243,8 @@ protected:
     virtual bool askCopyWall(const QString& existingWallName, QString& newName);
     // The preferences window, not yet loaded. Tests answer its questions.
     virtual frmDorvPreferences* createPreferencesWindow();
+    // ProjectView
+    void removeComparisonRows() override;
 
     void closeEvent(QCloseEvent* e) override;
     bool focusNextPrevChild(bool next) override;

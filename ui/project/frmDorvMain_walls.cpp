@@ -272,8 +272,9 @@ void frmDorvMain::cmdRemoveWallSystem_Click()
         if (row < 0)
             return;
         WallStore(DbConnection).removeWall(wallIDOf(wallGridCell(row, 0)));
-        comparisonClear();
+        // The list first: whatever follows the comparison reads it.
         RefreshWallSystemGrid();
+        comparisonClear();
         setRemoveCaption(QStringLiteral("Remove"));
     });
 }
