@@ -23,6 +23,7 @@
 #include "ui/common/guarded.h"
 #include "ui/project/toolbar_icons.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -420,20 +421,25 @@ void frmDorvMain::LoadCustomerProfileList()
 
 bool frmDorvMain::focusNextPrevChild(bool next)
 {
-    // The keyboard order of the page shown goes round; from a control of
-    // the page outside it (a list reached by mouse) Tab enters it at its
-    // start and Shift+Tab at its end.
+    // The keyboard order of the page shown goes round, passing over the
+    // lists in it: Tab leaves a list for the control after it. From a
+    // control of the page outside the order (a list reached by mouse) Tab
+    // enters it at its start and Shift+Tab at its end.
     const std::vector<QWidget*> order = keyboardOrder();
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    auto stop = [&](std::ptrdiff_t from) -> QWidget* {
+        for (std::ptrdiff_t k = 0, i = from; k < n; ++k, i = (i + (next ? 1 : -1) + n) % n)
+            if (!qobject_cast<QAbstractItemView*>(order[static_cast<std::size_t>(i)]))
+                return order[static_cast<std::size_t>(i)];
+        return nullptr;
+    };
     QWidget* f = focusWidget();
     const auto at = std::find(order.begin(), order.end(), f);
     QWidget* w = nullptr;
-    if (at != order.end()) {
-        const auto n = static_cast<std::ptrdiff_t>(order.size());
-        const std::ptrdiff_t i = ((at - order.begin()) + (next ? 1 : -1) + n) % n;
-        w = order[static_cast<std::size_t>(i)];
-    } else if (!order.empty() && f && SSTab2->currentWidget() && SSTab2->currentWidget()->isAncestorOf(f)) {
-        w = next ? order.front() : order.back();
-    }
+    if (at != order.end())
+        w = stop(((at - order.begin()) + (next ? 1 : -1) + n) % n);
+    else if (n > 0 && f && SSTab2->currentWidget() && SSTab2->currentWidget()->isAncestorOf(f))
+        w = stop(next ? 0 : n - 1);
     if (!w)
         return QMainWindow::focusNextPrevChild(next);
     w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
