@@ -181,6 +181,10 @@ void frmDorvMain::buildMenus()
     subMnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
     subMnuSave = mnuFile->addAction(QStringLiteral("&Save"));
     subMnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    // The standard keys; the toolbar's tips name them too.
+    subMnuOpen->setShortcut(QKeySequence::Open);
+    subMnuSave->setShortcut(QKeySequence::Save);
+    subMnuPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     subMnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -195,20 +199,28 @@ void frmDorvMain::buildToolbar(QWidget* page)
     tbrMainToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbrMainToolbar->setFloatable(false);
     tbrMainToolbar->setMovable(false);
+    // Every button has a key, named in its tip. Open, Save and Print take
+    // theirs from the File menu, whose entries do the same; New and Compare,
+    // which have no entry, own theirs (working while the toolbar is shown).
     const struct {
         int index;
         ToolbarPicture picture;
         const char* tip;
-    } buttons[] = {{NewButton, ToolbarPicture::New, "New Project"},
-                   {OpenButton, ToolbarPicture::Open, "Open Project"},
-                   {SaveButton, ToolbarPicture::Save, "Save Project"},
-                   {PrintButton, ToolbarPicture::Print, "Print Project Details"},
-                   {CompareButton, ToolbarPicture::Compare, "Calculate Results"}};
+        QKeySequence key;
+        bool ownKey;
+    } buttons[] = {{NewButton, ToolbarPicture::New, "New Project", QKeySequence(QKeySequence::New), true},
+                   {OpenButton, ToolbarPicture::Open, "Open Project", QKeySequence(QKeySequence::Open), false},
+                   {SaveButton, ToolbarPicture::Save, "Save Project", QKeySequence(QKeySequence::Save), false},
+                   {PrintButton, ToolbarPicture::Print, "Print Project Details", QKeySequence(QKeySequence::Print),
+                    false},
+                   {CompareButton, ToolbarPicture::Compare, "Calculate Results", QKeySequence(Qt::Key_F9), true}};
     for (const auto& b : buttons) {
         if (b.index == CompareButton)
             tbrMainToolbar->addSeparator();
         QAction* a = tbrMainToolbar->addAction(toolbarIcon(b.picture), QString::fromLatin1(b.tip));
-        a->setToolTip(QString::fromLatin1(b.tip));
+        if (b.ownKey)
+            a->setShortcut(b.key);
+        a->setToolTip(toolTipWithKey(QString::fromLatin1(b.tip), b.key));
         a->setData(b.index);
     }
 }
@@ -579,6 +591,9 @@ void frmDorvMain::CompareProject()
         throw;
     }
     closePleaseWait();
+    // The keys go on to the project window, whichever window the system
+    // activates when the please-wait window closes.
+    activateWindow();
 }
 
 void frmDorvMain::runCompare() { RunCompare(); }
