@@ -6,16 +6,19 @@
 #include "ui/common/app_info.h"
 #include "ui/common/guarded.h"
 #include "ui/common/message_box.h"
+#include "platform/widgets/key_filter.h"
 
 #include <QActionGroup>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -86,6 +89,23 @@ frmDorvPrintPreview::frmDorvPrintPreview()
     actSavePdf = bar->addAction(QStringLiteral("Save as P&DF..."));
     connect(actSavePdf, &QAction::triggered, this, [this] { runGuarded(this, [this] { cmdSavePdf_Click(); }); });
 
+    // The keyboard: Ctrl+P prints, Ctrl+S saves as PDF, Ctrl++ and Ctrl+-
+    // zoom, and Tab reaches every button (Space or Return presses it).
+    actPrint->setShortcut(QKeySequence::Print);
+    actSavePdf->setShortcut(QKeySequence::Save);
+    for (QAction* a : {actPrint, actSavePdf})
+        a->setToolTip(toolTipWithKey(a->iconText(), a->shortcut()));
+    auto* zoomIn = new QAction(this);
+    zoomIn->setShortcuts(QKeySequence::ZoomIn);
+    connect(zoomIn, &QAction::triggered, preview_, [this] { preview_->zoomIn(); });
+    auto* zoomOut = new QAction(this);
+    zoomOut->setShortcuts(QKeySequence::ZoomOut);
+    connect(zoomOut, &QAction::triggered, preview_, [this] { preview_->zoomOut(); });
+    addActions({zoomIn, zoomOut});
+    for (QAction* a : bar->actions())
+        if (QWidget* button = bar->widgetForAction(a); button && !a->isSeparator())
+            button->setFocusPolicy(Qt::TabFocus);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -97,6 +117,16 @@ frmDorvPrintPreview::frmDorvPrintPreview()
     actWholePage->setChecked(true);
     setView(actWholePage);
     Form_Load();
+}
+
+void frmDorvPrintPreview::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier))
+        if (auto* button = qobject_cast<QToolButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    QDialog::keyPressEvent(e);
 }
 
 void frmDorvPrintPreview::Form_Load() { setWindowTitle(appTitle() + QStringLiteral(" [Print Preview]")); }

@@ -54,6 +54,9 @@ public:
     void cmdPrint_Click();
     void cmdSavePdf_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     frmDorvPrintPreview();
     void Form_Load();

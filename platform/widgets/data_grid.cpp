@@ -13,6 +13,9 @@ DataGrid::DataGrid(const QStringList& captions, QWidget* parent) : QTableWidget(
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
+    // Tab and Shift+Tab leave the grid for the window's next and previous
+    // control; the arrows move within it.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

@@ -11,6 +11,8 @@
 // nothing shown is cut; one column (the last unless another is named) takes
 // the width the others leave. Where the grid is too narrow for all of them
 // it scrolls sideways.
+//
+// Tab never moves within the grid: it goes on to the window's next control.
 #include <QStringList>
 #include <QTableWidget>
 #include <vector>

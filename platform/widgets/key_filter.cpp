@@ -158,4 +158,9 @@ void installFocusLeave(QLineEdit* box, std::function<void()> onLeave)
         box->installEventFilter(new FocusLeave(box, std::move(onLeave)));
 }
 
+QString toolTipWithKey(const QString& tip, const QKeySequence& key)
+{
+    return key.isEmpty() ? tip : tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
 }  // namespace dv

@@ -10,6 +10,9 @@
 // The focus-leave hook runs when the focus moves to another control of the
 // same window, not when a message box, a popup or another window takes it,
 // so that a rule that shows a message does not run again.
+//
+// Every command has a key; its tool tip names it.
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 
@@ -25,5 +28,7 @@ void installFocusLeave(QLineEdit* box, std::function<void()> onLeave);
 // A box without a key rule still refuses the NUL character, which no key
 // types: pasted or dropped, it is taken out as the text arrives.
 void refuseNulCharacters(QLineEdit* box);
+// A command's tip followed by its key: "Calculate Results (F9)".
+QString toolTipWithKey(const QString& tip, const QKeySequence& key);
 
 }  // namespace dv

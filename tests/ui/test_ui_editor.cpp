@@ -978,14 +978,14 @@ TEST_F(EditorTest, EachSectionHasItsKeyboardOrderAndFirstFocus)
     const std::vector<QWidget*> eave = {w->txtWallLength, w->txtRoofTrussSpan, w->cboExteriorFinish,
                                         w->txtCorners,    w->optExposureB,     w->optExposureC,
                                         w->optExposureD,  w->cmdExposureHelp,  w->cboRoofLoading,
-                                        w->optEave,       w->optGable,         w->chkZoneWall,
-                                        w->cmdAddtoProject, w->txtEaveHeight};
+                                        w->chkZoneWall,   w->cmdAddtoProject,  w->optEave,
+                                        w->optGable,      w->txtEaveHeight};
     for (QWidget* next : eave) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), w->cmdAddtoProject);
+    EXPECT_EQ(QApplication::focusWidget(), w->optGable);
 
     w->optGable->click();
     EXPECT_EQ(QApplication::focusWidget(), w->txtRoofSlope);
@@ -999,11 +999,10 @@ TEST_F(EditorTest, EachSectionHasItsKeyboardOrderAndFirstFocus)
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::ColumnsPage);
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::WallDataPage);
     EXPECT_EQ(QApplication::focusWidget(), w->optGable);
-    // The gable boxes that order leaves out follow it, frame by frame.
     for (QWidget* next : std::initializer_list<QWidget*>{
-             w->txtEaveHeight, w->txtWallLength, w->cboExteriorFinish, w->txtCorners, w->optExposureB, w->optExposureC,
-             w->optExposureD, w->cmdExposureHelp, w->chkMonoSlope, w->txtRoofSlope, w->txtDTFH, w->txtRidgeHeight,
-             w->chkZoneWall, w->cmdAddtoProject, w->optEave, w->optGable}) {
+             w->txtRoofSlope, w->txtDTFH, w->txtEaveHeight, w->txtRidgeHeight, w->txtWallLength, w->chkMonoSlope,
+             w->cboExteriorFinish, w->txtCorners, w->optExposureB, w->optExposureC, w->optExposureD,
+             w->cmdExposureHelp, w->chkZoneWall, w->cmdAddtoProject, w->optEave, w->optGable}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }

@@ -4,7 +4,10 @@
 #include "platform/widgets/data_combo.h"
 #include "platform/widgets/data_grid.h"
 #include "platform/widgets/tab_control.h"
+#include "reports/frmDorvPrintOptions.h"
 #include "tests/test_support.h"
+#include "ui/profiles/frmDorvPreferences.h"
+#include "ui/project/frmDorvExposure.h"
 #include "ui/project/frmDorvMain.h"
 #include "ui/project/wall_openings_editor.h"
 
@@ -185,20 +188,46 @@ TEST_F(KeyboardTest, AWholeProjectIsBuiltByKeysAloneAndStoresWhatTheMouseStores)
     key(Qt::Key_Backtab);
     ASSERT_EQ(focused(), w->cmdAddtoProject);
     key(Qt::Key_Return);
-
-    for (QAction* a : w->tbrMainToolbar->actions())
-        if (a->data().toInt() == dv::frmDorvMain::CompareButton)
-            QTest::mouseClick(w->tbrMainToolbar->widgetForAction(a), Qt::LeftButton);
+    // The saved wall's row has the focus, shown; Shift+Tab leaves the list.
+    EXPECT_EQ(focused(), w->grdWallSystemInformation);
+    EXPECT_EQ(w->grdWallSystemInformation->currentRow(), 1);
+    EXPECT_TRUE(w->testAttribute(Qt::WA_KeyboardFocusChange));
+    key(Qt::Key_Backtab);
+    type(u"Back"_s);
+    key(Qt::Key_Return);
+    key(Qt::Key_F9);
     EXPECT_EQ(w->messages, QStringList());
     ASSERT_EQ(w->comparisonRowCount(), 2);
     EXPECT_EQ(w->comparisonCell(0, 1), u"Front"_s);
     EXPECT_EQ(w->comparisonCell(1, 1), u"Side"_s);
     // The rows the mouse-driven tests store for the same input.
-    EXPECT_EQ(storedProject(), QStringList({u"1|Front"_s, u"2|Side"_s,
+    EXPECT_EQ(storedProject(), QStringList({u"1|Front"_s, u"2|Side"_s, u"3|Back"_s,
                                             u"1|EAVE|12|0|0|40|1|24|Stucco|EXPOSURE C|0|0|0|A|A|4|0|0"_s,
                                             u"2|GABLE|10|6|20|30|1|0|Cedar Siding|EXPOSURE B|0|0|0|A|A|2|8|1"_s,
                                             u"2|Column 1|10|1"_s, u"2|Column 2|10|1"_s,
                                             u"2|Rough Opening 1|3|7|1|Column 1|Column 2"_s}));
+    w->setProjectName(u"Job"_s);
+    w->setBuilderName(u"Builder"_s);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    key(Qt::Key_P, Qt::ControlModifier);
+    auto* options = w->findChild<dv::frmDorvPrintOptions*>();
+    ASSERT_NE(options, nullptr);
+    w->subMnuManageCustomerProfile_Click();
+    dv::frmDorvPreferences* preferences = nullptr;
+    QTRY_VERIFY((preferences = qobject_cast<dv::frmDorvPreferences*>(QApplication::activeWindow())));
+    preferences->SSTab1->setCurrentIndex(dv::frmDorvPreferences::ProductPage);
+    const struct { QWidget* list; Qt::Key key; QString lands; } cases[] = {
+        {w->grdWallSystemInformation, Qt::Key_Tab, u"cmdAddWallSystem"_s},
+        {w->grdWallSystemInformation, Qt::Key_Backtab, u"txtWallSystemName"_s},
+        {options->grdWallReportOptions, Qt::Key_Tab, u"chkOverrideMarkup"_s},
+        {options->grdWallReportOptions, Qt::Key_Backtab, u"chkProjectQuote"_s},
+        {preferences->grdProducts, Qt::Key_Tab, u"cboCustomerProfile"_s},
+        {preferences->grdProducts, Qt::Key_Backtab, u"qt_tabwidget_tabbar"_s}};  // the tabs' captions
+    for (const auto& c : cases) {
+        c.list->setFocus();
+        QTest::keyClick(c.list, c.key);
+        EXPECT_EQ(c.list->window()->focusWidget()->objectName(), c.lands) << c.list->objectName().toStdString();
+    }
 }
 
 TEST_F(KeyboardTest, ReturnPressesTheFocusedButtonOfAMemberPage)
@@ -251,7 +280,9 @@ TEST_F(KeyboardTest, ReturnPressesTheFocusedButtonOfAMemberPage)
     w->SSTab1->setCurrentIndex(dv::frmDorvMain::WallDataPage);
     w->cmdExposureHelp->setFocus();
     QTest::keyClick(w->cmdExposureHelp, Qt::Key_Return);
-    EXPECT_NE(w->exposureWindow(), nullptr);
+    ASSERT_NE(w->exposureWindow(), nullptr);
+    QTest::keyClick(w->exposureWindow(), Qt::Key_Escape);  // closes it
+    QTRY_COMPARE(w->exposureWindow(), nullptr);
 }
 
 TEST_F(KeyboardTest, RemoveShowsTheWholeCaptionCompareEmptiesFirstPreferencesComeBack)

@@ -224,8 +224,9 @@ TEST_F(ProjectWindowTest, MenusAndToolbarCarryTheirCommands)
     EXPECT_EQ(w->mnuTools->title(), QStringLiteral("&Tools"));
     EXPECT_EQ(w->subMnuManageCustomerProfile->text(), QStringLiteral("&Manage Customer Profiles"));
 
-    const std::pair<int, const char*> tips[] = {{1, "New Project"}, {2, "Open Project"}, {3, "Save Project"},
-                                                {4, "Print Project Details"}, {6, "Calculate Results"}};
+    const std::pair<int, const char*> tips[] = {{1, "New Project (Ctrl+N)"}, {2, "Open Project (Ctrl+O)"},
+                                                {3, "Save Project (Ctrl+S)"}, {4, "Print Project Details (Ctrl+P)"},
+                                                {6, "Calculate Results (F9)"}};
     for (const auto& [index, tip] : tips) {
         QAction* a = toolbarButton(index);
         ASSERT_NE(a, nullptr) << index;

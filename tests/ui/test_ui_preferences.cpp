@@ -287,7 +287,7 @@ TEST_F(PreferencesTest, CloseYesSavesTheShownProfileAndEmptiesTheComparisonNoCha
         type(w->txtLaborRate, "50");
         exec("UPDATE Customer_Profiles SET ZoneCornerFactor = 4");
         w->answers = {answer};
-        w->close();
+        answer == MsgResult::No ? void(w->close()) : QTest::keyClick(w.get(), Qt::Key_Escape);
         ASSERT_EQ(titles(), QStringList{"Confirm Close"});
         const bool yes = answer == MsgResult::Yes;
         EXPECT_EQ(stored("LaborRate, ZoneCornerFactor"), yes ? "50|0" : "45|4");
@@ -503,6 +503,11 @@ TEST_F(PreferencesTest, TheProductsTabShowsTheShownProfilesPricesAndADoubleClick
     w->resize(940, 560);
     w->show();
     QCoreApplication::processEvents();
+    w->grdProducts->selectRowAt(6);  // Return, Enter and F2 open it as a double-click does
+    w->grdProducts->setFocus();
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+        QTest::keyClick(w->grdProducts, k);
+    EXPECT_EQ(w->edited, (std::vector<int>{4, 6, 6, 6}));
     const QFontMetrics fm(w->grdProducts->font());
     for (int r = 0; r < w->grdProducts->rows(); ++r)
         EXPECT_GT(w->grdProducts->columnWidth(1), fm.horizontalAdvance(w->grdProducts->cellText(r, 1))) << r;

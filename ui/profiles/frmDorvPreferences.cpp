@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -555,6 +556,23 @@ void frmDorvPreferences::closeEvent(QCloseEvent* e)
         guard([this] { Form_QueryUnload(); });
     }
     e->accept();
+}
+
+// Esc closes the window as its frame does, with the close question. Return,
+// Enter or F2 on a product row opens the price editor as a double-click does.
+void frmDorvPreferences::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (key == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) && focusWidget() == grdProducts
+        && grdProducts->selectedRow() >= 0) {
+        grdProducts_DblClick(grdProducts->selectedRow());
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void frmDorvPreferences::Form_QueryUnload()

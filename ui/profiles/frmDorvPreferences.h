@@ -167,6 +167,7 @@ protected:
     virtual void editProduct(int row);
 
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void followProfileList();

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -81,6 +82,14 @@ bool frmDorvExposure::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDorvExposure::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmDorvExposure::Image1_Click() { pick(QLatin1Char('C')); }

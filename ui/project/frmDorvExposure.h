@@ -29,6 +29,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window, choosing nothing.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();

@@ -23,6 +23,7 @@
 #include "ui/common/guarded.h"
 #include "ui/project/toolbar_icons.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -180,6 +181,10 @@ void frmDorvMain::buildMenus()
     subMnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
     subMnuSave = mnuFile->addAction(QStringLiteral("&Save"));
     subMnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    // The standard keys; the toolbar's tips name them too.
+    subMnuOpen->setShortcut(QKeySequence::Open);
+    subMnuSave->setShortcut(QKeySequence::Save);
+    subMnuPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     subMnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -194,20 +199,28 @@ void frmDorvMain::buildToolbar(QWidget* page)
     tbrMainToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbrMainToolbar->setFloatable(false);
     tbrMainToolbar->setMovable(false);
+    // Every button has a key, named in its tip. Open, Save and Print take
+    // theirs from the File menu, whose entries do the same; New and Compare,
+    // which have no entry, own theirs (working while the toolbar is shown).
     const struct {
         int index;
         ToolbarPicture picture;
         const char* tip;
-    } buttons[] = {{NewButton, ToolbarPicture::New, "New Project"},
-                   {OpenButton, ToolbarPicture::Open, "Open Project"},
-                   {SaveButton, ToolbarPicture::Save, "Save Project"},
-                   {PrintButton, ToolbarPicture::Print, "Print Project Details"},
-                   {CompareButton, ToolbarPicture::Compare, "Calculate Results"}};
+        QKeySequence key;
+        bool ownKey;
+    } buttons[] = {{NewButton, ToolbarPicture::New, "New Project", QKeySequence(QKeySequence::New), true},
+                   {OpenButton, ToolbarPicture::Open, "Open Project", QKeySequence(QKeySequence::Open), false},
+                   {SaveButton, ToolbarPicture::Save, "Save Project", QKeySequence(QKeySequence::Save), false},
+                   {PrintButton, ToolbarPicture::Print, "Print Project Details", QKeySequence(QKeySequence::Print),
+                    false},
+                   {CompareButton, ToolbarPicture::Compare, "Calculate Results", QKeySequence(Qt::Key_F9), true}};
     for (const auto& b : buttons) {
         if (b.index == CompareButton)
             tbrMainToolbar->addSeparator();
         QAction* a = tbrMainToolbar->addAction(toolbarIcon(b.picture), QString::fromLatin1(b.tip));
-        a->setToolTip(QString::fromLatin1(b.tip));
+        if (b.ownKey)
+            a->setShortcut(b.key);
+        a->setToolTip(toolTipWithKey(QString::fromLatin1(b.tip), b.key));
         a->setData(b.index);
     }
 }
@@ -420,20 +433,25 @@ void frmDorvMain::LoadCustomerProfileList()
 
 bool frmDorvMain::focusNextPrevChild(bool next)
 {
-    // The keyboard order of the page shown goes round; from a control of
-    // the page outside it (a list reached by mouse) Tab enters it at its
-    // start and Shift+Tab at its end.
+    // The keyboard order of the page shown goes round, passing over the
+    // lists in it: Tab leaves a list for the control after it. From a
+    // control of the page outside the order (a list reached by mouse) Tab
+    // enters it at its start and Shift+Tab at its end.
     const std::vector<QWidget*> order = keyboardOrder();
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    auto stop = [&](std::ptrdiff_t from) -> QWidget* {
+        for (std::ptrdiff_t k = 0, i = from; k < n; ++k, i = (i + (next ? 1 : -1) + n) % n)
+            if (!qobject_cast<QAbstractItemView*>(order[static_cast<std::size_t>(i)]))
+                return order[static_cast<std::size_t>(i)];
+        return nullptr;
+    };
     QWidget* f = focusWidget();
     const auto at = std::find(order.begin(), order.end(), f);
     QWidget* w = nullptr;
-    if (at != order.end()) {
-        const auto n = static_cast<std::ptrdiff_t>(order.size());
-        const std::ptrdiff_t i = ((at - order.begin()) + (next ? 1 : -1) + n) % n;
-        w = order[static_cast<std::size_t>(i)];
-    } else if (!order.empty() && f && SSTab2->currentWidget() && SSTab2->currentWidget()->isAncestorOf(f)) {
-        w = next ? order.front() : order.back();
-    }
+    if (at != order.end())
+        w = stop(((at - order.begin()) + (next ? 1 : -1) + n) % n);
+    else if (n > 0 && f && SSTab2->currentWidget() && SSTab2->currentWidget()->isAncestorOf(f))
+        w = stop(next ? 0 : n - 1);
     if (!w)
         return QMainWindow::focusNextPrevChild(next);
     w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -573,6 +591,9 @@ void frmDorvMain::CompareProject()
         throw;
     }
     closePleaseWait();
+    // The keys go on to the project window, whichever window the system
+    // activates when the please-wait window closes.
+    activateWindow();
 }
 
 void frmDorvMain::runCompare() { RunCompare(); }

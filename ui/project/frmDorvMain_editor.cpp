@@ -181,8 +181,6 @@ void frmDorvMain::buildWallEditor()
     auto* typeLayout = new QVBoxLayout(fraWallType);
     typeLayout->addWidget(optEave);
     typeLayout->addWidget(optGable);
-    chkMonoSlope = named(new QCheckBox(QStringLiteral("Mono Slope Wall"), fraWallType), "chkMonoSlope");
-    typeLayout->addWidget(chkMonoSlope);
     typeLayout->addStretch(1);
 
     auto* fraDimensions = new QGroupBox(QStringLiteral("Wall Dimensions"), page);
@@ -196,6 +194,7 @@ void frmDorvMain::buildWallEditor()
     lblDTFH = named(new QLabel(QStringLiteral("Distance to First Column"), fraDimensions), "lblDTFH");
     lblRidgeHeight = named(new QLabel(QStringLiteral("Ridge Height"), fraDimensions), "lblRidgeHeight");
     Label19 = named(new QLabel(QStringLiteral("Truss Span (plus overhang)"), fraDimensions), "Label19");
+    chkMonoSlope = named(new QCheckBox(QStringLiteral("Mono Slope Wall"), fraDimensions), "chkMonoSlope");
     auto* dims = new QGridLayout(fraDimensions);
     dims->addWidget(lblRoofSlope, 0, 0);
     dims->addWidget(txtRoofSlope, 0, 1);
@@ -209,6 +208,11 @@ void frmDorvMain::buildWallEditor()
     dims->addWidget(txtWallLength, 2, 1);
     dims->addWidget(Label19, 2, 2);
     dims->addWidget(txtRoofTrussSpan, 2, 3);
+    // A gable wall has no truss span: the mono-slope box takes its place,
+    // after the wall length as the keyboard reaches it (hidden while the
+    // wall is an eave wall, as at the start).
+    dims->addWidget(chkMonoSlope, 2, 2, 1, 2);
+    chkMonoSlope->hide();
 
     for (auto [box, text] : {std::pair{txtEaveHeight, "Eave Height"}, std::pair{txtWallLength, "Wall Length"},
                              std::pair{txtRidgeHeight, "Ridge Height"}, std::pair{txtDTFH, "Distance to First Column"},
@@ -749,19 +753,23 @@ void frmDorvMain::SetTabOrder(const QString& section)
             v.push_back(editorControl(n));
         return v;
     };
-    if (section == QLatin1String("None")) {
-        order = {optEave, optGable, txtEaveHeight, txtWallLength, txtRoofTrussSpan, cboExteriorFinish,
-                 txtCorners, optExposureB, optExposureC, optExposureD, cmdExposureHelp, cboRoofLoading};
-        focus = optEave->isChecked() ? optEave : optGable;
-    } else if (section == QLatin1String("Gable")) {
-        order = {txtRoofSlope, txtDTFH, txtEaveHeight, txtRidgeHeight,
-                 txtWallLength, chkMonoSlope, cboExteriorFinish, txtCorners, optExposureB, optExposureC,
-                 optExposureD, cmdExposureHelp, optEave, optGable};
-        focus = txtRoofSlope;
-    } else if (section == QLatin1String("Eave")) {
-        order = {txtEaveHeight, txtWallLength, txtRoofTrussSpan, cboExteriorFinish, txtCorners, optExposureB,
-                 optExposureC, optExposureD, cmdExposureHelp, cboRoofLoading, optEave, optGable};
-        focus = txtEaveHeight;
+    // The wall page has one order for both wall types, however it was
+    // reached: the wall type, the dimensions row by row, the finish, the
+    // corners, the exposure with its help and the roof loading. What the
+    // other wall type uses is hidden or disabled and so passed over; only
+    // the first focus differs.
+    const bool wallPage = section == QLatin1String("None") || section == QLatin1String("Gable")
+                          || section == QLatin1String("Eave");
+    if (wallPage) {
+        order = {optEave,      optGable,     txtRoofSlope, txtDTFH,      txtEaveHeight,   txtRidgeHeight,
+                 txtWallLength, txtRoofTrussSpan, chkMonoSlope, cboExteriorFinish, txtCorners, optExposureB,
+                 optExposureC, optExposureD, cmdExposureHelp, cboRoofLoading};
+        if (section == QLatin1String("Gable"))
+            focus = txtRoofSlope;
+        else if (section == QLatin1String("Eave"))
+            focus = txtEaveHeight;
+        else
+            focus = optEave->isChecked() ? optEave : optGable;
     } else if (section == QLatin1String("Column")) {
         order = byName({"txtColumnHeight", "txtMaxColumnWidth", "cmdAddColumn", "cmdRemoveColumn", "cboColumnID"});
         focus = order.front();
@@ -770,9 +778,12 @@ void frmDorvMain::SetTabOrder(const QString& section)
                         "cboColumnIDRight", "cmdAddRO", "cmdRemoveRO", "cboROID"});
         focus = order.front();
     } else if (section == QLatin1String("ProjectTab")) {
-        order = {txtWallSystemName, cmdAddWallSystem, cmdRemoveWallSystem, cmdCopyWall, txtProjectName,
-                 txtBuilderName, cboCustomerProfile, optDefaultPricingProfile, optCustomerPricingProfile,
-                 chkPricingMarkup};
+        // The two lists are no Tab stops (the wall list is entered by Down
+        // from the name box, either by a click); they stand in the ring so
+        // that Tab and Shift+Tab leave them for their neighbours.
+        order = {txtWallSystemName, grdWallSystemInformation, cmdAddWallSystem, cmdRemoveWallSystem, cmdCopyWall,
+                 txtProjectName, txtBuilderName, cboCustomerProfile, optDefaultPricingProfile,
+                 optCustomerPricingProfile, chkPricingMarkup, grdComparisonInformation};
     } else {
         return;
     }

@@ -401,9 +401,22 @@ void frmDorvMain::saveWall()
     wall.set("MonoSlope", Value::longInt(chkMonoSlope->isChecked() ? 1 : 0));
     WallStore(DbConnection).saveGeneral(editedWallID_, wall);
 
+    const QString savedID = QString::number(editedWallID_);
     closeWallEditor();
     RefreshWallSystemGrid();
     setRemoveCaption(QStringLiteral("Remove"));
+    // The keyboard goes on from the wall just saved: its row is selected,
+    // current and in view, and the list has the focus, drawn as keyboard
+    // focus (Tab leaves the list, Return opens the wall again).
+    for (int row = 0; row < wallGridRowCount(); ++row) {
+        if (wallGridCell(row, 0) != savedID)
+            continue;
+        grdWallSystemInformation->selectRowAt(row);
+        grdWallSystemInformation->scrollToItem(grdWallSystemInformation->item(row, 0));
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        grdWallSystemInformation->setFocus(Qt::TabFocusReason);
+        break;
+    }
 }
 
 }  // namespace dv
